@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+
+namespace korvel::store {
+
+class CatalogDatabase;
+
+namespace CatalogSchema {
+
+// The statements that give a connected, empty database the tables of a new catalog: seven
+// tables (no genre list, no channel column: those come with the upgrade) and the default
+// window geometry row.
+QStringList emptyCatalogStatements();
+void createEmptyCatalog(CatalogDatabase& db);
+
+// The statements that add the genre list with its default names and the channel column.
+QStringList genreAndChannelStatements();
+
+// A new file at path, ready for a new user: the empty catalog plus genre list and channels.
+// Does nothing when a file exists there.
+void createDefaultCatalogFile(const QString& path);
+
+} // namespace CatalogSchema
+} // namespace korvel::store
