@@ -1,1 +1,3 @@
-int main() { return 0; }
+#include "app/Program.h"
+
+int main(int argc, char** argv) { return korvel::app::runProgram(argc, argv); }

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/ColumnLayout.h"
+#include "app/Startup.h"
+#include "loans/LentSet.h"
+#include "store/CatalogStore.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+class QStandardItemModel;
+class QToolButton;
+class QTreeView;
+
+namespace korvel::ui {
+struct AppContext;
+class HoverLink;
+class TaskBox;
+class TaskPanel;
+} // namespace korvel::ui
+
+namespace korvel::app {
+
+// The main window TForm1: menu, task panel, movie list, info panel column and status bar.
+// It owns the catalog store, the lent set and the start-up state.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static inline const QString StartFailedText =
+        QStringLiteral("MOVIES.MDB wurde nicht gefunden. Bitte installieren Sie das Programm neu.");
+    static constexpr int MinimumHeight = 643;
+
+    MainWindow(ui::AppContext& context, const QStringList& arguments);
+    ~MainWindow() override;
+
+    // Set when no catalog could be opened; the program then ends with exit code 1 and
+    // saves nothing.
+    bool startFailed() const { return m_state.failed; }
+
+    store::CatalogStore& store() { return m_store; }
+    loans::LentSet& lentSet() { return m_lent; }
+    const StartupState& startupState() const { return m_state; }
+    QString coverFolder() const { return m_state.coverFolder; }
+
+    QTreeView* movieList() const { return m_list; }
+    QLineEdit* searchBox() const { return m_search; }
+    QString statusText(int panel) const;
+    int statusPanelWidth(int panel) const;
+    // The list's columns after the key column, with their current widths.
+    QList<ListColumn> listColumns() const;
+    void setListColumns(const QList<ListColumn>& columns, const QString& keyCaption);
+
+    bool discCheck() const;
+    bool extendedActorInfos() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildFrame();
+    void buildMenus();
+    void buildTaskPanel();
+    void restoreGeometryRow();
+    void applyLayoutHeights();
+    void shutdown();
+    bool handleShortcut(QKeyEvent* event);
+    void command(const std::function<void()>& fn);
+    void toggleSearchFocus();
+    void openAddress(const QString& address);
+    void showAbout();
+
+    ui::AppContext& m_ctx;
+    store::CatalogStore m_store;
+    loans::LentSet m_lent;
+    StartupState m_state;
+    bool m_selectionReaction = true;
+
+    ui::TaskPanel* m_taskPanel = nullptr;
+    ui::TaskBox* m_tasks = nullptr;     // XPTask1 "Aufgaben"
+    ui::TaskBox* m_favorites = nullptr; // XPTask2 "Favoriten"
+    ui::TaskBox* m_info = nullptr;      // XPTask3, the info panel's place
+    QScrollArea* m_quicklinks = nullptr;
+    QLineEdit* m_search = nullptr;
+    QToolButton* m_clearSearch = nullptr;
+    QComboBox* m_searchField = nullptr;
+    QTreeView* m_list = nullptr;
+    QStandardItemModel* m_listModel = nullptr;
+    QLabel* m_status[3] = {};
+    QAction* m_discCheck = nullptr;
+    QAction* m_extActorInfos = nullptr;
+};
+
+} // namespace korvel::app
