@@ -57,8 +57,10 @@ QStringList emptyCatalogStatements()
 
 void createEmptyCatalog(CatalogDatabase& db)
 {
+    Transaction t(db);
     for (const QString& statement : emptyCatalogStatements())
         db.execute(statement);
+    t.commit();
 }
 
 QStringList genreAndChannelStatements()
