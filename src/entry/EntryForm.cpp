@@ -1,0 +1,387 @@
+#include "entry/EntryForm.h"
+
+#include "entry/DomainLists.h"
+#include "ui/TaskPanel.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace korvel::entry {
+
+namespace {
+QColor fromColourRef(int ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
+
+QTreeWidget* trackList(QWidget* parent, const char* name, std::initializer_list<int> widths)
+{
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setColumnCount(int(widths.size()));
+    list->setHeaderHidden(true);
+    list->setRootIsDecorated(false);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int i = 0;
+    for (int w : widths)
+        list->setColumnWidth(i++, w);
+    return list;
+}
+} // namespace
+
+EntryForm::EntryForm(Variant variant, QWidget* parent) : QWidget(parent), m_variant(variant)
+{
+    setObjectName(QStringLiteral("EntryForm"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(buildGeneral(), 0, 0);
+    grid->addWidget(buildAdditional(), 0, 1);
+    grid->addWidget(buildAudio(), 1, 0);
+    grid->addWidget(buildSubtitles(), 1, 1);
+    grid->addWidget(buildCover(), 0, 2, 2, 1);
+    showPage(0);
+    clearFields();
+}
+
+QLineEdit* EntryForm::lineEdit(const char* name, int maxLength)
+{
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QString::fromLatin1(name));
+    if (maxLength > 0)
+        e->setMaxLength(maxLength);
+    return e;
+}
+
+QComboBox* EntryForm::comboBox(const char* name, const QStringList& items, int maxLength)
+{
+    auto* c = new QComboBox(this);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(items);
+    if (maxLength > 0)
+        c->lineEdit()->setMaxLength(maxLength);
+    return c;
+}
+
+QWidget* EntryForm::buildGeneral()
+{
+    auto* box = new QGroupBox(QStringLiteral("Allgemeines"), this);
+    auto* g = new QGridLayout(box);
+    m_number = lineEdit("Edit6");
+    m_title = lineEdit("titel", 80);
+    m_genre = comboBox("genre", {}, 40);
+    m_actors = lineEdit("darsteller");
+    m_director = lineEdit("regie", 80);
+    m_runningTime = lineEdit("laufzeit", 4);
+    m_originalTitle = lineEdit("originaltitel");
+    m_ean = lineEdit("ean");
+    m_date = lineEdit("datum", 12);
+    m_description = new QPlainTextEdit(this);
+    m_description->setObjectName(QStringLiteral("beschreibung"));
+    m_description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const QList<std::pair<const char*, QWidget*>> rows{
+        {"Nummer:", m_number},     {"Filmtitel:", m_title},         {"Genre:", m_genre},
+        {"Darsteller:", m_actors}, {"Regie:", m_director},          {"Laufzeit:", m_runningTime},
+        {"Originaltitel:", m_originalTitle}, {"EAN:", m_ean},       {"Datum:", m_date}};
+    int r = 0;
+    for (const auto& [caption, widget] : rows) {
+        g->addWidget(new QLabel(QString::fromUtf8(caption), box), r, 0);
+        g->addWidget(widget, r++, 1);
+    }
+    if (m_variant == Variant::Edit)
+        g->addWidget(new QLabel(QStringLiteral("Beschreibung:"), box), r++, 0, 1, 2);
+    g->addWidget(m_description, r, 0, 1, 2);
+    for (QLineEdit* digitsOnly : {m_number, m_date})
+        digitsOnly->installEventFilter(this);
+    return box;
+}
+
+QWidget* EntryForm::buildAdditional()
+{
+    auto* box = new QGroupBox(QStringLiteral("Zusatzinformationen"), this);
+    auto* v = new QVBoxLayout(box);
+    auto* tabs = new QHBoxLayout;
+    m_tabDvd = new QLabel(QStringLiteral("DVD"), box);
+    m_tabDvd->setObjectName(QStringLiteral("Label23"));
+    m_tabMovie = new QLabel(m_variant == Variant::Add ? QStringLiteral("Movie") : QStringLiteral("Erweitert"), box);
+    m_tabMovie->setObjectName(QStringLiteral("Label24"));
+    for (QLabel* tab : {m_tabDvd, m_tabMovie}) {
+        tab->setAutoFillBackground(true);
+        tab->setAlignment(Qt::AlignCenter);
+        tab->setCursor(Qt::PointingHandCursor);
+        tab->setMinimumWidth(70);
+        tab->installEventFilter(this);
+        tabs->addWidget(tab);
+    }
+    tabs->addStretch(1);
+    v->addLayout(tabs);
+    m_pages = new QStackedWidget(box);
+    v->addWidget(m_pages, 1);
+
+    // Page 1: the medium.
+    auto* dvd = new QWidget(m_pages);
+    auto* g = new QGridLayout(dvd);
+    m_mediumType = comboBox("dvdtyp", DomainLists::mediumTypes(), 25);
+    m_mediumType->setMaxVisibleItems(12);
+    m_mastering = comboBox("mastering", DomainLists::masteringKinds(), 25);
+    m_region = comboBox("region", DomainLists::regions());
+    g->addWidget(new QLabel(QStringLiteral("Typ:"), dvd), 0, 0);
+    g->addWidget(m_mediumType, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("Mastering:"), dvd), 1, 0);
+    g->addWidget(m_mastering, 1, 1);
+    g->addWidget(new QLabel(QStringLiteral("Region:"), dvd), 2, 0);
+    g->addWidget(m_region, 2, 1);
+    const auto radios = [&](const char* name, const QString& title, const QStringList& items,
+                            QButtonGroup*& group) {
+        auto* gb = new QGroupBox(title, dvd);
+        gb->setObjectName(QString::fromLatin1(name));
+        auto* l = new QHBoxLayout(gb);
+        group = new QButtonGroup(gb);
+        for (int i = 0; i < items.size(); ++i) {
+            auto* rb = new QRadioButton(items[i], gb);
+            group->addButton(rb, i);
+            l->addWidget(rb);
+        }
+        return gb;
+    };
+    g->addWidget(radios("bildtyp", QStringLiteral("Bild"), DomainLists::pictureStandards(), m_pictureStandard), 3, 0, 1, 2);
+    g->addWidget(radios("bildformat", QStringLiteral("Format"), DomainLists::pictureFormats(), m_pictureFormat), 4, 0, 1, 2);
+    auto* extrasBox = new QGroupBox(QStringLiteral("DVD Extras"), dvd);
+    auto* el = new QVBoxLayout(extrasBox);
+    m_extras = new QPlainTextEdit(extrasBox);
+    m_extras->setObjectName(QStringLiteral("dvdextras"));
+    QFont small = m_extras->font();
+    small.setPixelSize(9);
+    m_extras->setFont(small);
+    m_extras->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_extras->setLineWrapMode(m_variant == Variant::Add ? QPlainTextEdit::NoWrap
+                                                        : QPlainTextEdit::WidgetWidth);
+    el->addWidget(m_extras);
+    g->addWidget(extrasBox, 0, 2, 4, 1);
+    auto* media = new QGroupBox(QStringLiteral("Medien"), dvd);
+    auto* ml = new QHBoxLayout(media);
+    m_mediaCount = new QLabel(media);
+    m_mediaCount->setObjectName(QStringLiteral("medienanzahl"));
+    QFont big = m_mediaCount->font();
+    big.setPixelSize(24);
+    m_mediaCount->setFont(big);
+    auto* arrows = new QVBoxLayout;
+    m_mediaUp = new QLabel(QStringLiteral("▲"), media);
+    m_mediaDown = new QLabel(QStringLiteral("▼"), media);
+    // the add dialog names its arrows Image1/Image2, the edit dialog Image2/Image3
+    m_mediaUp->setObjectName(m_variant == Variant::Add ? QStringLiteral("Image1") : QStringLiteral("Image2"));
+    m_mediaDown->setObjectName(m_variant == Variant::Add ? QStringLiteral("Image2") : QStringLiteral("Image3"));
+    for (QLabel* arrow : {m_mediaUp, m_mediaDown}) {
+        arrow->setCursor(Qt::PointingHandCursor);
+        arrows->addWidget(arrow);
+    }
+    ml->addWidget(m_mediaCount);
+    ml->addLayout(arrows);
+    ml->addWidget(new QLabel(QStringLiteral("Datenträger"), media));
+    g->addWidget(media, 4, 2);
+    m_pages->addWidget(dvd);
+
+    // Page 2: the people and the collector's data.
+    auto* movie = new QWidget(m_pages);
+    auto* mg = new QGridLayout(movie);
+    m_producer = lineEdit("produzent", 100);
+    m_screenplay = lineEdit("drehbuch", 100);
+    m_music = lineEdit("musik", 80);
+    m_effects = lineEdit("effekte", 100);
+    m_costumes = lineEdit("kostueme", 100);
+    m_ageRating = comboBox("fsk", DomainLists::ageRatings());
+    m_ageRating->view()->setMinimumWidth(40);
+    m_price = lineEdit("preis");
+    m_price->installEventFilter(this);
+    m_rating = comboBox("wertung", DomainLists::ratings());
+    m_rating->setMaxVisibleItems(11);
+    m_comment = lineEdit("kommentar");
+    m_commentButton = new QToolButton(movie);
+    m_commentButton->setObjectName(QStringLiteral("kommentarBtn1"));
+    m_commentButton->setText(QStringLiteral("…"));
+    auto* commentRow = new QHBoxLayout;
+    commentRow->addWidget(m_comment, 1);
+    commentRow->addWidget(m_commentButton);
+    const QList<std::pair<const char*, QWidget*>> rows{
+        {"Produzent:", m_producer}, {"Drehbuch:", m_screenplay}, {"Musik:", m_music},
+        {"Effekte:", m_effects},    {"Kostüme:", m_costumes},    {"FSK:", m_ageRating},
+        {"Preis:", m_price},        {"Wertung:", m_rating}};
+    int r = 0;
+    for (const auto& [caption, widget] : rows) {
+        mg->addWidget(new QLabel(QString::fromUtf8(caption), movie), r, 0);
+        mg->addWidget(widget, r++, 1);
+    }
+    mg->addWidget(new QLabel(QStringLiteral("Kommentar:"), movie), r, 0);
+    mg->addLayout(commentRow, r, 1);
+    m_pages->addWidget(movie);
+    return box;
+}
+
+QWidget* EntryForm::buildAudio()
+{
+    auto* box = new QGroupBox(QStringLiteral("Audio / Sprachen"), this);
+    auto* g = new QGridLayout(box);
+    m_audioLanguage = comboBox("ComboBox4", DomainLists::languages(), 25);
+    m_audioFormat = comboBox("ComboBox5", DomainLists::audioFormats(), 25);
+    m_channels = comboBox("kanaele", DomainLists::channels(), 12);
+    g->addWidget(new QLabel(QStringLiteral("Sprache:"), box), 0, 0);
+    g->addWidget(new QLabel(QStringLiteral("Format:"), box), 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("Kanäle:"), box), 0, 2);
+    g->addWidget(m_audioLanguage, 1, 0);
+    g->addWidget(m_audioFormat, 1, 1);
+    g->addWidget(m_channels, 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("Vorhandene Tonspuren:"), box), 2, 0, 1, 3);
+    m_audioList = trackList(box, "sprachen", {116, 100, 36});
+    g->addWidget(m_audioList, 3, 0, 1, 3);
+    auto* links = new QVBoxLayout;
+    links->addWidget(new ui::HoverLink(QStringLiteral("XPHoverLabel4"), QStringLiteral("Sprache hinzufügen"), box));
+    links->addWidget(new ui::HoverLink(QStringLiteral("XPHoverLabel6"), QStringLiteral("Sprache entfernen"), box));
+    auto* dedupe = new ui::HoverLink(QStringLiteral("XPHoverLabel10"), QStringLiteral("⧉"), box);
+    dedupe->setToolTip(QStringLiteral("Mehrfacheinträge entfernen"));
+    links->addWidget(dedupe);
+    links->addStretch(1);
+    g->addLayout(links, 3, 3);
+    return box;
+}
+
+QWidget* EntryForm::buildSubtitles()
+{
+    auto* box = new QGroupBox(QStringLiteral("Untertitel"), this);
+    auto* g = new QGridLayout(box);
+    m_subtitleLanguage = comboBox("ComboBox6", DomainLists::languages(), 25);
+    m_subtitleAttribute = comboBox("ComboBox7", DomainLists::subtitleAttributes(), 25);
+    m_subtitleAttribute->view()->setMinimumWidth(180);
+    m_subtitleAttribute->setMaxVisibleItems(16);
+    g->addWidget(new QLabel(QStringLiteral("Sprache:"), box), 0, 0);
+    g->addWidget(new QLabel(QStringLiteral("Attribute:"), box), 0, 1);
+    g->addWidget(m_subtitleLanguage, 1, 0);
+    g->addWidget(m_subtitleAttribute, 1, 1);
+    g->addWidget(new QLabel(QStringLiteral("Vorhandene Untertitel:"), box), 2, 0, 1, 2);
+    m_subtitleList = trackList(box, "untertitel", {110, 120});
+    g->addWidget(m_subtitleList, 3, 0, 1, 2);
+    auto* links = new QVBoxLayout;
+    links->addWidget(new ui::HoverLink(QStringLiteral("XPHoverLabel5"), QStringLiteral("Untertitel hinzufügen"), box));
+    links->addWidget(new ui::HoverLink(QStringLiteral("XPHoverLabel7"), QStringLiteral("Untertitel entfernen"), box));
+    auto* dedupe = new ui::HoverLink(QStringLiteral("XPHoverLabel11"), QStringLiteral("⧉"), box);
+    dedupe->setToolTip(QStringLiteral("Mehrfacheinträge entfernen"));
+    links->addWidget(dedupe);
+    links->addStretch(1);
+    g->addLayout(links, 3, 2);
+    return box;
+}
+
+QWidget* EntryForm::buildCover()
+{
+    auto* outer = new QGroupBox(QStringLiteral("DVD - Cover"), this);
+    auto* v = new QVBoxLayout(outer);
+    auto* box = new QGroupBox(QStringLiteral("DVD Cover hinzufügen"), outer);
+    auto* h = new QHBoxLayout(box);
+    m_cover = new QLabel(box);
+    m_cover->setObjectName(QStringLiteral("cover"));
+    m_cover->setWordWrap(true);
+    m_cover->setCursor(Qt::PointingHandCursor);
+    m_cover->setMinimumWidth(120);
+    m_removeCover = new QLabel(QStringLiteral("✕"), box);
+    m_removeCover->setObjectName(QStringLiteral("coverentfernen"));
+    m_removeCover->setCursor(Qt::PointingHandCursor);
+    h->addWidget(m_cover, 1);
+    h->addWidget(m_removeCover, 0, Qt::AlignTop);
+    v->addWidget(box);
+    v->addStretch(1);
+    return outer;
+}
+
+ui::HoverLink* EntryForm::link(const QString& objectName) const
+{
+    return findChild<ui::HoverLink*>(objectName);
+}
+
+int EntryForm::pictureStandard() const { return m_pictureStandard->checkedId(); }
+void EntryForm::setPictureStandard(int index)
+{
+    if (auto* b = m_pictureStandard->button(index))
+        b->setChecked(true);
+}
+int EntryForm::pictureFormat() const { return m_pictureFormat->checkedId(); }
+void EntryForm::setPictureFormat(int index)
+{
+    if (auto* b = m_pictureFormat->button(index))
+        b->setChecked(true);
+}
+
+void EntryForm::paintTab(QLabel* tab, bool active)
+{
+    QPalette p = tab->palette();
+    p.setColor(QPalette::Window, fromColourRef(active ? kActiveTabColour : kInactiveTabColour));
+    tab->setPalette(p);
+}
+
+void EntryForm::showPage(int page)
+{
+    m_pages->setCurrentIndex(page);
+    paintTab(m_tabDvd, page == 0);
+    paintTab(m_tabMovie, page == 1);
+}
+
+int EntryForm::currentPage() const { return m_pages->currentIndex(); }
+
+void EntryForm::setGenres(const QStringList& names)
+{
+    const QString text = m_genre->currentText();
+    m_genre->clear();
+    m_genre->addItems(names);
+    m_genre->setEditText(text);
+}
+
+void EntryForm::clearFields()
+{
+    for (QLineEdit* e : {m_title, m_actors, m_director, m_runningTime, m_originalTitle, m_ean, m_date,
+                         m_producer, m_screenplay, m_music, m_effects, m_costumes, m_price, m_comment})
+        e->clear();
+    m_genre->setEditText(QString());
+    m_description->clear();
+    m_extras->clear();
+    m_mediumType->setCurrentIndex(1);
+    m_mastering->setCurrentIndex(0);
+    m_region->setCurrentIndex(2);
+    setPictureStandard(0);
+    setPictureFormat(1);
+    m_mediaCount->setText(QStringLiteral("01"));
+    m_ageRating->setCurrentIndex(-1);
+    m_ageRating->setEditText(QString());
+    m_rating->setCurrentIndex(0);
+    m_audioList->clear();
+    m_subtitleList->clear();
+    m_cover->setText(QStringLiteral("Cover durch Klicken hinzufügen"));
+}
+
+bool EntryForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == m_tabDvd || watched == m_tabMovie) {
+            const int page = watched == m_tabDvd ? 0 : 1;
+            showPage(page);
+            emit tabClicked(page);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace korvel::entry
