@@ -1,11 +1,20 @@
 #include "app/MainWindow.h"
 
+#include "app/ColumnVocabulary.h"
+#include "app/ListMenu.h"
+#include "app/ListQuery.h"
+#include "app/MovieListModel.h"
+#include "app/MovieListView.h"
 #include "app/Settings.h"
 #include "app/WindowGeometry.h"
+#include "entry/AddDialog.h"
+#include "entry/EntryDeletion.h"
+#include "ui/FileChooser.h"
 #include "ui/AppContext.h"
 #include "ui/Desktop.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TaskPanel.h"
+#include "ui/WaitCursor.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,10 +29,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QToolButton>
-#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -92,18 +99,27 @@ void MainWindow::buildFrame()
     top->setFixedHeight(17);
     auto* bottom = new QWidget(centre);
     bottom->setFixedHeight(17);
-    m_list = new QTreeView(centre);
-    m_list->setObjectName(QStringLiteral("advlistview1"));
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setAllColumnsShowFocus(true);
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->header()->setSectionsMovable(false);
-    m_list->header()->setStretchLastSection(false);
-    m_listModel = new QStandardItemModel(this);
+    m_list = new MovieListView(centre);
+    m_listModel = new MovieListModel(this);
     m_list->setModel(m_listModel);
+    connect(m_list->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { command([this, column] { sortByColumn(column); }); });
+    connect(m_list->header(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        if (column > 0 && column <= m_columnWidths.size())
+            m_columnWidths[column - 1] = size;
+    });
+    connect(m_list, &MovieListView::deleteRequested, this, [this] { command([this] { deleteEntries(); }); });
+    connect(m_list, &MovieListView::openRequested, this, [this](bool rowSelected) {
+        // the detail window comes with its own issue; without a row the add dialog opens
+        if (!rowSelected)
+            command([this] { addEntry(); });
+    });
+    connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        prepareListMenu();
+        m_listMenu->popup(m_list->viewport()->mapToGlobal(p));
+    });
+    connect(m_listModel, &MovieListModel::statusTextChanged, this,
+            [this](const QString& text) { m_status[0]->setText(text); });
     centreLayout->addWidget(top);
     centreLayout->addWidget(m_list, 1);
     centreLayout->addWidget(bottom);
@@ -131,6 +147,11 @@ void MainWindow::buildFrame()
     setMinimumHeight(MinimumHeight);
 
     buildMenus();
+    buildListMenu();
+    m_addDialog = new entry::AddDialog(m_ctx, m_store, m_numbers, this);
+    connect(m_addDialog, &entry::AddDialog::entrySaved, this, [this] { command([this] { updateEntryCount(); }); });
+    connect(m_addDialog, &entry::AddDialog::closed, this,
+            [this](const QStringList& q) { command([this, q] { addDialogClosed(q); }); });
 }
 
 void MainWindow::buildTaskPanel()
@@ -139,11 +160,12 @@ void MainWindow::buildTaskPanel()
     m_tasks->setFixedSize(161, 296);
     ui::TaskSection* dvd = m_tasks->addSection(QStringLiteral("DVD"));
     // Commands whose windows are not there yet stay visible but disabled.
-    for (const auto& [name, text] : {std::pair{"XPHoverLabel1", "Neu hinzufügen"},
-                                     std::pair{"XPHoverLabel2", "Bearbeiten"},
-                                     std::pair{"XPHoverLabel3", "Entfernen"},
-                                     std::pair{"XPHoverLabel4", "Drucken"}})
-        dvd->addLink(QString::fromLatin1(name), QString::fromUtf8(text))->setEnabled(false);
+    connect(dvd->addLink(QStringLiteral("XPHoverLabel1"), QStringLiteral("Neu hinzufügen")),
+            &ui::HoverLink::clicked, this, [this] { command([this] { addEntry(); }); });
+    dvd->addLink(QStringLiteral("XPHoverLabel2"), QStringLiteral("Bearbeiten"))->setEnabled(false);
+    connect(dvd->addLink(QStringLiteral("XPHoverLabel3"), QStringLiteral("Entfernen")),
+            &ui::HoverLink::clicked, this, [this] { command([this] { deleteEntries(); }); });
+    dvd->addLink(QStringLiteral("XPHoverLabel4"), QStringLiteral("Drucken"))->setEnabled(false);
 
     ui::TaskSection* search = m_tasks->addSection(QStringLiteral("Suchkriterien"));
     auto* searchRow = new QWidget(search);
@@ -197,9 +219,9 @@ void MainWindow::buildMenus()
     entry(file, "Programmbeenden1", QStringLiteral("Programm beenden"), [this] { close(); });
 
     QMenu* movies = menuBar()->addMenu(QStringLiteral("Movies"));
-    entry(movies, "Neuhinzufgen1", QStringLiteral("Neu hinzufügen"));
+    entry(movies, "Neuhinzufgen1", QStringLiteral("Neu hinzufügen"), [this] { addEntry(); });
     entry(movies, "Bearbeiten1", QStringLiteral("Bearbeiten"));
-    entry(movies, "Entfernen1", QStringLiteral("Entfernen"));
+    entry(movies, "Entfernen1", QStringLiteral("Entfernen"), [this] { deleteEntries(); });
 
     QMenu* loans = menuBar()->addMenu(QStringLiteral("Verleih"));
     entry(loans, "Verleihen1", QStringLiteral("Verleihen"));
@@ -276,26 +298,160 @@ void MainWindow::restoreGeometryRow()
 
 void MainWindow::setListColumns(const QList<ListColumn>& columns, const QString& keyCaption)
 {
-    QStringList headers{keyCaption};
-    for (const ListColumn& c : columns)
-        headers << c.caption;
-    m_listModel->clear();
-    m_listModel->setHorizontalHeaderLabels(headers);
+    QList<MovieListModel::Column> shown;
+    m_columnWidths.clear();
+    for (const ListColumn& c : columns) {
+        shown.append({c.caption, c.width});
+        m_columnWidths << c.width;
+    }
+    m_listModel->setColumns(shown, keyCaption);
     QHeaderView* h = m_list->header();
-    h->setMinimumSectionSize(0);
     h->resizeSection(0, 0);
     h->setSectionResizeMode(0, QHeaderView::Fixed);
-    for (int i = 0; i < columns.size(); ++i)
-        h->resizeSection(i + 1, columns[i].width);
+    for (int i = 0; i < m_columnWidths.size(); ++i)
+        h->resizeSection(i + 1, m_columnWidths[i]);
 }
 
 QList<ListColumn> MainWindow::listColumns() const
 {
     QList<ListColumn> columns;
-    const QAbstractItemModel* model = m_list->model();
-    for (int i = 1; i < model->columnCount(); ++i)
-        columns.append({model->headerData(i, Qt::Horizontal).toString(), m_list->header()->sectionSize(i)});
+    const QStringList captions = m_listModel->shownCaptions();
+    for (int i = 0; i < captions.size(); ++i)
+        columns.append({captions[i], m_columnWidths.value(i, m_list->header()->sectionSize(i + 1))});
     return columns;
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_filledOnce && !m_state.failed) {
+        m_filledOnce = true;
+        command([this] { fillList(); });
+    }
+}
+
+void MainWindow::fillList()
+{
+    ui::WaitCursor wait;
+    m_list->setUpdatesEnabled(false);
+    const QList<int> widths = m_columnWidths;
+    m_listModel->setLentKeys(QSet<int>(m_lent.loans().keyBegin(), m_lent.loans().keyEnd()));
+    try {
+        m_listModel->fill(m_store, m_numbers);
+    } catch (...) {
+        m_list->setUpdatesEnabled(true);
+        throw;
+    }
+    // the header keeps the widths the user gave the columns
+    QHeaderView* h = m_list->header();
+    h->resizeSection(0, 0);
+    for (int i = 0; i < widths.size(); ++i)
+        h->resizeSection(i + 1, widths[i]);
+    m_columnWidths = widths;
+    m_status[0]->setText(m_listModel->statusText());
+    m_searchField->clear();
+    m_searchField->addItem(QStringLiteral("Alle"));
+    m_searchField->addItems(m_listModel->shownCaptions());
+    m_searchField->setCurrentIndex(0);
+    m_list->setUpdatesEnabled(true);
+    m_list->setFocus();
+}
+
+void MainWindow::sortByColumn(int column)
+{
+    if (column < 1)
+        return;
+    m_search->clear();
+    m_store.haupt().close();
+    const QString field = ColumnVocabulary::getdbfieldname(m_listModel->shownCaptions().value(column - 1));
+    m_store.haupt().setSqlLine(1, ListQuery::orderLineAfterClick(m_store.haupt().sql(), field));
+    fillList();
+}
+
+void MainWindow::updateEntryCount()
+{
+    store::BorrowedQuery q(m_store.haupt(), {QStringLiteral("select *from haupt")});
+    m_status[0]->setText(MovieListModel::statusTextFor(q->recordCount()));
+}
+
+void MainWindow::buildListMenu()
+{
+    m_listMenu = new QMenu(this);
+    m_listMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    QMenu* videos = m_listMenu->addMenu(QStringLiteral("Videos"));
+    videos->setObjectName(QStringLiteral("Videos1"));
+    const auto item = [this](QMenu* menu, const char* name, const QString& text, std::function<void()> fn) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        if (fn)
+            connect(a, &QAction::triggered, this, [this, fn] { command(fn); });
+        return a;
+    };
+    item(videos, "Hinzufgen2", QStringLiteral("Hinzufügen"), [this] { addEntry(); });
+    item(videos, "Bearbeiten2", QStringLiteral("Bearbeiten"), {});
+    item(videos, "Entfernen2", QStringLiteral("Entfernen"), [this] { deleteEntries(); });
+    videos->addSeparator();
+    item(videos, "Drucken2", QStringLiteral("Drucken"), {});
+    item(m_listMenu, "Detailansicht1", QStringLiteral("Detailansicht"), {});
+    m_listMenu->addSeparator();
+    QMenu* loans = m_listMenu->addMenu(QStringLiteral("Verleih"));
+    loans->setObjectName(QStringLiteral("Verleih2"));
+    item(loans, "Verleihen2", QStringLiteral("Verleihen"), {});
+    item(loans, "Retourniert2", QStringLiteral("Retourniert"), {});
+}
+
+void MainWindow::prepareListMenu()
+{
+    const int row = m_list->currentRow();
+    const ListMenuState state =
+        ListMenuState::forSelection(row >= 0, row >= 0 && m_lent.contains(m_listModel->keyOfRow(row)));
+    const auto set = [this](const char* name, bool enabled, bool built) {
+        if (auto* a = m_listMenu->findChild<QAction*>(QString::fromLatin1(name)))
+            a->setEnabled(enabled && built);
+    };
+    // entries whose windows come later stay disabled whatever the selection
+    set("Bearbeiten2", state.edit, false);
+    set("Entfernen2", state.remove, true);
+    set("Drucken2", true, false);
+    set("Detailansicht1", true, false);
+    set("Verleihen2", state.lend, false);
+    set("Retourniert2", state.giveBack, false);
+    if (auto* loans = m_listMenu->findChild<QMenu*>(QStringLiteral("Verleih2")))
+        loans->setEnabled(state.loans);
+}
+
+void MainWindow::addEntry()
+{
+    m_addDialog->openForAdd();
+}
+
+void MainWindow::addDialogClosed(const QStringList& savedListQuery)
+{
+    m_search->clear();
+    m_store.haupt().close();
+    m_store.haupt().setSql(savedListQuery);
+    fillList();
+}
+
+void MainWindow::deleteEntries()
+{
+    const QList<int> rows = m_list->selectedRows();
+    if (rows.isEmpty())
+        return;
+    const QString text = rows.size() == 1 ? QStringLiteral("Der markierte Film wird unwiderruflich gelöscht.")
+                                          : QStringLiteral("Die markierten Filme werden unwiderruflich gelöscht.");
+    if (m_ctx.boxes->show(this, ui::MessageBoxes::Kind::Warning, text,
+                          ui::MessageBoxes::Ok | ui::MessageBoxes::Cancel)
+        != ui::MessageBoxes::Ok)
+        return;
+    QList<int> keys;
+    for (int row : rows)
+        keys << m_listModel->keyOfRow(row);
+    entry::deleteEntries(m_store, m_numbers, keys);
+    for (int key : keys)
+        m_lent.remove(key); // a deleted entry's loan ends with it
+    m_listModel->removeKeys(keys);
+    updateEntryCount();
 }
 
 bool MainWindow::discCheck() const { return m_discCheck->isChecked(); }
@@ -331,7 +487,7 @@ void MainWindow::shutdown()
 {
     if (m_state.failed || !m_store.database().isConnected())
         return;
-    m_selectionReaction = false;
+    m_list->setSelectionReaction(false);
     command([this] {
         GeometryRow::save(m_store.prg(), isMaximized(), QRect(pos(), size()));
         Startup::saveSettings(*m_ctx.settings, listColumns(), discCheck(), extendedActorInfos(),

@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 #include "loans/LentSet.h"
 #include "store/CatalogStore.h"
+#include "store/EntryNumbers.h"
 
 #include <QMainWindow>
 
@@ -12,9 +13,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
-class QStandardItemModel;
+class QMenu;
 class QToolButton;
-class QTreeView;
 
 namespace korvel::ui {
 struct AppContext;
@@ -23,7 +23,14 @@ class TaskBox;
 class TaskPanel;
 } // namespace korvel::ui
 
+namespace korvel::entry {
+class AddDialog;
+}
+
 namespace korvel::app {
+
+class MovieListModel;
+class MovieListView;
 
 // The main window TForm1: menu, task panel, movie list, info panel column and status bar.
 // It owns the catalog store, the lent set and the start-up state.
@@ -48,7 +55,19 @@ public:
     const StartupState& startupState() const { return m_state; }
     QString coverFolder() const { return m_state.coverFolder; }
 
-    QTreeView* movieList() const { return m_list; }
+    MovieListView* movieList() const { return m_list; }
+    MovieListModel* movieModel() const { return m_listModel; }
+    store::EntryNumbers& entryNumbers() { return m_numbers; }
+    entry::AddDialog* addDialog() const { return m_addDialog; }
+    QMenu* listMenu() const { return m_listMenu; }
+    QComboBox* searchField() const { return m_searchField; }
+
+    // The list fill: every entry in the order of the list query, the count, the selector.
+    void fillList();
+    // The main window's commands (menu, task links, keys, list menu).
+    void addEntry();
+    void deleteEntries();
+    void updateEntryCount();
     QLineEdit* searchBox() const { return m_search; }
     QString statusText(int panel) const;
     int statusPanelWidth(int panel) const;
@@ -60,6 +79,7 @@ public:
     bool extendedActorInfos() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,12 +96,18 @@ private:
     void toggleSearchFocus();
     void openAddress(const QString& address);
     void showAbout();
+    void buildListMenu();
+    void prepareListMenu();
+    void sortByColumn(int column);
+    void addDialogClosed(const QStringList& savedListQuery);
 
     ui::AppContext& m_ctx;
     store::CatalogStore m_store;
     loans::LentSet m_lent;
     StartupState m_state;
-    bool m_selectionReaction = true;
+    store::EntryNumbers m_numbers;
+    bool m_filledOnce = false;
+    QList<int> m_columnWidths;
 
     ui::TaskPanel* m_taskPanel = nullptr;
     ui::TaskBox* m_tasks = nullptr;     // XPTask1 "Aufgaben"
@@ -91,8 +117,10 @@ private:
     QLineEdit* m_search = nullptr;
     QToolButton* m_clearSearch = nullptr;
     QComboBox* m_searchField = nullptr;
-    QTreeView* m_list = nullptr;
-    QStandardItemModel* m_listModel = nullptr;
+    MovieListView* m_list = nullptr;
+    MovieListModel* m_listModel = nullptr;
+    QMenu* m_listMenu = nullptr;
+    entry::AddDialog* m_addDialog = nullptr;
     QLabel* m_status[3] = {};
     QAction* m_discCheck = nullptr;
     QAction* m_extActorInfos = nullptr;

@@ -1,6 +1,9 @@
 #include "entry/EntryForm.h"
 
 #include "entry/DomainLists.h"
+#include "entry/EntryRules.h"
+#include "entry/TrackRows.h"
+#include "ui/MessageBoxes.h"
 #include "ui/TaskPanel.h"
 
 #include <QButtonGroup>
@@ -10,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -54,6 +58,16 @@ EntryForm::EntryForm(Variant variant, QWidget* parent) : QWidget(parent), m_vari
     grid->addWidget(buildAudio(), 1, 0);
     grid->addWidget(buildSubtitles(), 1, 1);
     grid->addWidget(buildCover(), 0, 2, 2, 1);
+    // typing filters, leaving rules and the media arrows
+    for (QWidget* w : std::initializer_list<QWidget*>{m_number, m_date, m_price, m_runningTime, m_ean,
+                                                      m_region, m_rating, m_mediaUp, m_mediaDown}) {
+        w->installEventFilter(this);
+        if (auto* e = qobject_cast<QLineEdit*>(w); e && (e == m_number || e == m_date || e == m_price)) {
+            // only typed characters: no pasting by menu or dropping
+            e->setContextMenuPolicy(Qt::NoContextMenu);
+            e->setAcceptDrops(false);
+        }
+    }
     showPage(0);
     clearFields();
 }
@@ -107,8 +121,6 @@ QWidget* EntryForm::buildGeneral()
     if (m_variant == Variant::Edit)
         g->addWidget(new QLabel(QStringLiteral("Beschreibung:"), box), r++, 0, 1, 2);
     g->addWidget(m_description, r, 0, 1, 2);
-    for (QLineEdit* digitsOnly : {m_number, m_date})
-        digitsOnly->installEventFilter(this);
     return box;
 }
 
@@ -368,12 +380,207 @@ void EntryForm::clearFields()
     m_rating->setCurrentIndex(0);
     m_audioList->clear();
     m_subtitleList->clear();
-    m_cover->setText(QStringLiteral("Cover durch Klicken hinzufügen"));
+    setCoverPath(QString());
+}
+
+void EntryForm::setCoverPath(const QString& path)
+{
+    m_cover->setText(path.isEmpty() ? kCoverAfterClearing : path);
+    m_cover->setToolTip(m_cover->text());
+    m_removeCover->setVisible(!path.isEmpty());
+}
+
+QString EntryForm::coverPath() const
+{
+    const QString t = m_cover->text();
+    return t == kCoverAfterClearing || t == kCoverOnOpening ? QString() : t;
+}
+
+void EntryForm::recolour(QTreeWidget* list)
+{
+    // even rows cream, odd rows white
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        QStringList cells;
+        for (int c = 0; c < list->columnCount(); ++c)
+            cells << item->text(c);
+        for (int c = 0; c < list->columnCount(); ++c) {
+            item->setBackground(c, i % 2 == 0 ? QColor(255, 251, 240) : QColor(Qt::white));
+            item->setToolTip(c, TrackRows::hint(cells));
+        }
+    }
+}
+
+void EntryForm::setAudioTracks(const QList<AudioTrack>& tracks)
+{
+    m_audioList->clear();
+    for (const AudioTrack& t : tracks)
+        new QTreeWidgetItem(m_audioList, {t.sprache, t.tonformat, t.kanaele});
+    recolour(m_audioList);
+}
+
+void EntryForm::setSubtitleTracks(const QList<SubtitleTrack>& tracks)
+{
+    m_subtitleList->clear();
+    for (const SubtitleTrack& t : tracks)
+        new QTreeWidgetItem(m_subtitleList, {t.sprache, t.attribute});
+    recolour(m_subtitleList);
+}
+
+MovieEntry EntryForm::entry() const
+{
+    MovieEntry e;
+    e.nummer = m_number->text();
+    e.titel = m_title->text();
+    e.genre = m_genre->currentText();
+    e.darsteller = m_actors->text();
+    e.regie = m_director->text();
+    e.laufzeit = m_runningTime->text();
+    e.originaltitel = m_originalTitle->text();
+    e.ean = m_ean->text();
+    e.datum = m_date->text();
+    e.beschreibung = m_description->toPlainText();
+    e.dvdtyp = m_mediumType->currentText();
+    e.mastering = m_mastering->currentText();
+    e.region = m_region->currentText();
+    e.bildtyp = std::max(0, pictureStandard());
+    e.bildformat = std::max(0, pictureFormat());
+    e.dvdextras = m_extras->toPlainText();
+    e.medienanzahl = m_mediaCount->text();
+    e.produzent = m_producer->text();
+    e.drehbuch = m_screenplay->text();
+    e.musik = m_music->text();
+    e.effekte = m_effects->text();
+    e.kostueme = m_costumes->text();
+    e.fsk = m_ageRating->currentText();
+    e.preis = m_price->text();
+    e.wertung = std::max(0, EntryRules::ratingRule(m_rating->currentText()));
+    e.kommentar = m_comment->text();
+    e.cover = coverPath();
+    for (int i = 0; i < m_audioList->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* it = m_audioList->topLevelItem(i);
+        e.audio.append({it->text(0), it->text(1), it->text(2)});
+    }
+    for (int i = 0; i < m_subtitleList->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* it = m_subtitleList->topLevelItem(i);
+        e.subtitles.append({it->text(0), it->text(1)});
+    }
+    return e;
+}
+
+void EntryForm::setEntry(const MovieEntry& e)
+{
+    m_number->setText(e.nummer);
+    m_title->setText(e.titel);
+    m_genre->setEditText(e.genre);
+    m_actors->setText(e.darsteller);
+    m_director->setText(e.regie);
+    m_runningTime->setText(e.laufzeit);
+    m_originalTitle->setText(e.originaltitel);
+    m_ean->setText(e.ean);
+    m_date->setText(e.datum);
+    m_description->setPlainText(e.beschreibung);
+    m_mediumType->setEditText(e.dvdtyp);
+    m_mastering->setEditText(e.mastering);
+    m_region->setCurrentIndex(m_region->findText(e.region, Qt::MatchExactly));
+    m_region->setEditText(e.region);
+    setPictureStandard(e.bildtyp);
+    setPictureFormat(e.bildformat);
+    m_extras->setPlainText(e.dvdextras);
+    m_mediaCount->setText(e.medienanzahl);
+    m_producer->setText(e.produzent);
+    m_screenplay->setText(e.drehbuch);
+    m_music->setText(e.musik);
+    m_effects->setText(e.effekte);
+    m_costumes->setText(e.kostueme);
+    m_ageRating->setEditText(e.fsk);
+    m_price->setText(e.preis);
+    m_rating->setCurrentIndex(std::clamp(e.wertung, 0, int(m_rating->count()) - 1));
+    m_comment->setText(e.kommentar);
+    setCoverPath(e.cover);
+    setAudioTracks(e.audio);
+    setSubtitleTracks(e.subtitles);
+}
+
+void EntryForm::mediaCountUp()
+{
+    const int n = EntryRules::mediaCountValue(m_mediaCount->text(), 1);
+    m_mediaCount->setText(EntryRules::mediaCountText(EntryRules::mediaCountUp(n)));
+    emit mediaCountChanged();
+}
+
+void EntryForm::mediaCountDown()
+{
+    const int n = EntryRules::mediaCountValue(m_mediaCount->text(), 1);
+    m_mediaCount->setText(EntryRules::mediaCountText(EntryRules::mediaCountDown(n)));
+    emit mediaCountChanged();
+}
+
+void EntryForm::applyLeavingRule(QWidget* field)
+{
+    if (field == m_runningTime) {
+        m_runningTime->setText(EntryRules::runningTimeRule(m_runningTime->text()));
+    } else if (field == m_price) {
+        const EntryRules::PriceOutcome r = EntryRules::priceRule(m_price->text());
+        if (r.showError && m_boxes)
+            m_boxes->error(window(), EntryRules::kPriceError);
+        m_price->setText(r.text);
+    } else if (field == m_ean) {
+        const EntryRules::EanOutcome r = EntryRules::eanRule(m_ean->text(), m_eanSnapshot);
+        if (r.showError) {
+            if (m_boxes)
+                m_boxes->error(window(), EntryRules::kEanError);
+            if (r.restore) {
+                m_ean->setText(*r.restore);
+                emit eanRefused();
+            }
+            m_ean->setFocus();
+        }
+    } else if (field == m_region) {
+        if (m_region->findText(m_region->currentText(), Qt::MatchExactly) < 0)
+            m_region->setCurrentIndex(EntryRules::regionRule(m_region->currentText()));
+    } else if (field == m_rating) {
+        if (m_rating->findText(m_rating->currentText(), Qt::MatchExactly) < 0)
+            m_rating->setCurrentIndex(EntryRules::ratingRule(m_rating->currentText()));
+    }
+}
+
+bool EntryForm::filterKey(QObject* watched, QKeyEvent* event)
+{
+    const bool digits = watched == m_number || watched == m_date;
+    const bool price = watched == m_price;
+    if (!digits && !price)
+        return false;
+    if (event->matches(QKeySequence::Paste))
+        return true;
+    const QString text = event->text();
+    if (text.isEmpty())
+        return false; // navigation keys
+    const QChar c = text.at(0);
+    return digits ? !EntryRules::digitFilter(c) : !EntryRules::priceFilter(c);
 }
 
 bool EntryForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && filterKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
+    if (event->type() == QEvent::FocusOut) {
+        auto* field = static_cast<QWidget*>(watched);
+        if (field == m_runningTime || field == m_price || field == m_ean || field == m_region
+            || field == m_rating) {
+            emit fieldLeft(field);
+            applyLeavingRule(field);
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == m_mediaUp) {
+            mediaCountUp();
+            return true;
+        }
+        if (watched == m_mediaDown) {
+            mediaCountDown();
+            return true;
+        }
         if (watched == m_tabDvd || watched == m_tabMovie) {
             const int page = watched == m_tabDvd ? 0 : 1;
             showPage(page);

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "entry/MovieEntry.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -14,7 +18,8 @@ class QTreeWidget;
 
 namespace korvel::ui {
 class HoverLink;
-}
+class MessageBoxes;
+} // namespace korvel::ui
 
 namespace korvel::entry {
 
@@ -89,6 +94,26 @@ public:
 
     // Every field back to its state after clearing (Edit6 is left alone).
     void clearFields();
+    // The form as a plain value, and back (audio and subtitle rows, cover path included; a
+    // request text in the cover label reads as no cover).
+    MovieEntry entry() const;
+    void setEntry(const MovieEntry& entry);
+    void setCoverPath(const QString& path); // empty: the request text after clearing
+    QString coverPath() const;
+    void setAudioTracks(const QList<AudioTrack>& tracks);
+    void setSubtitleTracks(const QList<SubtitleTrack>& tracks);
+
+    // The input rules show their messages through the program's message boxes.
+    void setMessageBoxes(ui::MessageBoxes* boxes) { m_boxes = boxes; }
+    // Edit dialog: the EAN as loaded, so that an unchanged code is not checked again and a
+    // refused one is put back.
+    void setEanSnapshot(const std::optional<QString>& snapshot) { m_eanSnapshot = snapshot; }
+    // Runs the rules of leaving the field (laufzeit, preis, ean, region, wertung) as if the
+    // focus had left it; the save runs them for the field that still has the focus.
+    void applyLeavingRule(QWidget* field);
+    // Media counter arrows.
+    void mediaCountUp();
+    void mediaCountDown();
     void setGenres(const QStringList& names);
 
     static constexpr int kActiveTabColour = 16244940;   // 0x00BBGGRR: red 204, green 224, blue 247
@@ -96,6 +121,10 @@ public:
 
 signals:
     void tabClicked(int page);
+    // A leaving rule ran on the field (the edit dialog compares with its snapshot).
+    void fieldLeft(QWidget* field);
+    void mediaCountChanged();
+    void eanRefused(); // the edit dialog clears its changed flag
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,6 +138,11 @@ private:
     QWidget* buildSubtitles();
     QWidget* buildCover();
     void paintTab(QLabel* tab, bool active);
+    void recolour(QTreeWidget* list);
+    bool filterKey(QObject* watched, QKeyEvent* event);
+
+    ui::MessageBoxes* m_boxes = nullptr;
+    std::optional<QString> m_eanSnapshot;
 
     Variant m_variant;
     QLineEdit *m_number, *m_title, *m_actors, *m_director, *m_runningTime, *m_originalTitle, *m_ean,

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/MovieListView.h"
 #include "app/Program.h"
 #include "app/Settings.h"
 #include "support/ScriptedDialogs.h"
@@ -152,8 +153,9 @@ private slots:
         m_env->makeCatalog();
         auto w = startMainWindow(m_env->context, {});
         // not built yet: visible but disabled
-        for (const char* name : {"Neuhinzufgen1", "Datenbankwechseln1", "Verleihen1", "Genres1"})
+        for (const char* name : {"Bearbeiten1", "Datenbankwechseln1", "Verleihen1", "Genres1"})
             QVERIFY2(!action(*w, QString::fromLatin1(name))->isEnabled(), name);
+        QVERIFY(action(*w, QStringLiteral("Neuhinzufgen1"))->isEnabled());
         QVERIFY(action(*w, QStringLiteral("ErweiterteDarstellerInfos1"))->isCheckable());
         QVERIFY(!action(*w, QStringLiteral("ErweiterteDarstellerInfos1"))->isChecked());
         action(*w, QStringLiteral("Homepage1"))->trigger();

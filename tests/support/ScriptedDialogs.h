@@ -66,6 +66,9 @@ public:
     // in the program folder, or in a folder of its own when folder is given.
     QString makeCatalog(const QString& fileName = QStringLiteral("movies.mdb"),
                         const QString& folder = {});
+    // Adds an entry row to a catalog file: column name to value, e.g. {"nummer", 1}.
+    static void addEntry(const QString& catalogPath, const QVariantMap& columns,
+                         const QList<QStringList>& audio = {}, const QList<QStringList>& subtitles = {});
     // Clears every settings value (both the current and the old organisation).
     void clearSettings();
 
