@@ -239,6 +239,7 @@ void AddDialog::save()
     m_form->number()->setText(QString::number(m_numbers.getnextfreenumber()));
     m_form->title()->setFocus();
     showSavedNotice();
+    m_form->title()->setFocus();
 }
 
 void AddDialog::showSavedNotice()

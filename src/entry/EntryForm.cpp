@@ -378,6 +378,10 @@ void EntryForm::clearFields()
     m_ageRating->setCurrentIndex(-1);
     m_ageRating->setEditText(QString());
     m_rating->setCurrentIndex(0);
+    for (QComboBox* c : {m_audioLanguage, m_audioFormat, m_channels, m_subtitleLanguage, m_subtitleAttribute}) {
+        c->setCurrentIndex(-1);
+        c->setEditText(QString());
+    }
     m_audioList->clear();
     m_subtitleList->clear();
     setCoverPath(QString());
