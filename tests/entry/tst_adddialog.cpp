@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(stored(QStringLiteral("titel")), (QStringList{"Matrix", "Alien"}));
         QCOMPARE(stored(QStringLiteral("nummer")), (QStringList{"1", "2"}));
         QCOMPARE(stored(QStringLiteral("visiblenr")), (QStringList{"1", "2"}));
-        QCOMPARE(stored(QStringLiteral("eingabedatum")).first(), QStringLiteral("2026-12-11 00:00:00"));
+        QCOMPARE(stored(QStringLiteral("eingabedatum")).first(), QStringLiteral("11.12.2026"));
         QCOMPARE(stored(QStringLiteral("dvdtyp")).first(), QStringLiteral("DVD-9"));
         QCOMPARE(stored(QStringLiteral("preis")).first(), QStringLiteral("0.0"));
         QCOMPARE(stored(QStringLiteral("nummer || sprache || tonformat || kanaele"), QStringLiteral("sprachen")),
