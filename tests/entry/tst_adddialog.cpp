@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(stored(QStringLiteral("visiblenr")), (QStringList{"1", "2"}));
         QCOMPARE(stored(QStringLiteral("eingabedatum")).first(), QStringLiteral("11.12.2026"));
         QCOMPARE(stored(QStringLiteral("dvdtyp")).first(), QStringLiteral("DVD-9"));
-        QCOMPARE(stored(QStringLiteral("preis")).first(), QStringLiteral("0.0"));
+        QCOMPARE(stored(QStringLiteral("preis")).first(), QStringLiteral("0"));
         QCOMPARE(stored(QStringLiteral("nummer || sprache || tonformat || kanaele"), QStringLiteral("sprachen")),
                  QStringList{"1DeutschDTS5.1"});
         QCOMPARE(stored(QStringLiteral("attribute"), QStringLiteral("untertitel")),
