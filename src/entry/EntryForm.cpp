@@ -264,7 +264,10 @@ QWidget* EntryForm::buildAudio()
     auto* links = new QVBoxLayout;
     links->addWidget(new ui::HoverLink(QStringLiteral("XPHoverLabel4"), QStringLiteral("Sprache hinzufügen"), box));
     links->addWidget(new ui::HoverLink(QStringLiteral("XPHoverLabel6"), QStringLiteral("Sprache entfernen"), box));
-    auto* dedupe = new ui::HoverLink(QStringLiteral("XPHoverLabel10"), QStringLiteral("⧉"), box);
+    // the edit dialog's links 10 and 11 step through the entries
+    auto* dedupe = new ui::HoverLink(m_variant == Variant::Add ? QStringLiteral("XPHoverLabel10")
+                                                               : QStringLiteral("XPHoverLabel12"),
+                                     QStringLiteral("⧉"), box);
     dedupe->setToolTip(QStringLiteral("Mehrfacheinträge entfernen"));
     links->addWidget(dedupe);
     links->addStretch(1);
@@ -290,7 +293,9 @@ QWidget* EntryForm::buildSubtitles()
     auto* links = new QVBoxLayout;
     links->addWidget(new ui::HoverLink(QStringLiteral("XPHoverLabel5"), QStringLiteral("Untertitel hinzufügen"), box));
     links->addWidget(new ui::HoverLink(QStringLiteral("XPHoverLabel7"), QStringLiteral("Untertitel entfernen"), box));
-    auto* dedupe = new ui::HoverLink(QStringLiteral("XPHoverLabel11"), QStringLiteral("⧉"), box);
+    auto* dedupe = new ui::HoverLink(m_variant == Variant::Add ? QStringLiteral("XPHoverLabel11")
+                                                               : QStringLiteral("XPHoverLabel13"),
+                                     QStringLiteral("⧉"), box);
     dedupe->setToolTip(QStringLiteral("Mehrfacheinträge entfernen"));
     links->addWidget(dedupe);
     links->addStretch(1);

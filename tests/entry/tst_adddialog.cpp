@@ -218,9 +218,9 @@ private slots:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty") << "" << entry::AddDialog::NoTitleText;
-        QTest::newRow("two characters") << "ab" << entry::AddDialog::ShortTitleText;
-        QTest::newRow("blanks do not count") << " ab " << entry::AddDialog::ShortTitleText;
+        QTest::newRow("empty") << "" << entry::EntryDialog::NoTitleText;
+        QTest::newRow("two characters") << "ab" << entry::EntryDialog::ShortTitleText;
+        QTest::newRow("blanks do not count") << " ab " << entry::EntryDialog::ShortTitleText;
     }
     void lookupNeedsATitle()
     {
@@ -236,7 +236,7 @@ private slots:
     {
         click("XPHoverLabel4");
         QVERIFY(!m_env->boxes.shown.isEmpty());
-        QCOMPARE(m_env->boxes.shown.last().text, entry::AddDialog::AudioIncompleteText);
+        QCOMPARE(m_env->boxes.shown.last().text, entry::EntryDialog::AudioIncompleteText);
         m_form->setAudioTracks({{"Deutsch", "Dolby AC-3", "5.1"}, {"Englisch", "DTS", "5.1"}, {"Deutsch", "Dolby AC-3", "2.0"}});
         click("XPHoverLabel10");
         QCOMPARE(m_form->audioList()->topLevelItemCount(), 2);
