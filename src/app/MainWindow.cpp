@@ -8,6 +8,7 @@
 #include "app/Settings.h"
 #include "app/WindowGeometry.h"
 #include "entry/AddDialog.h"
+#include "entry/EditDialog.h"
 #include "entry/EntryDeletion.h"
 #include "ui/FileChooser.h"
 #include "ui/AppContext.h"
@@ -152,6 +153,13 @@ void MainWindow::buildFrame()
     connect(m_addDialog, &entry::AddDialog::entrySaved, this, [this] { command([this] { updateEntryCount(); }); });
     connect(m_addDialog, &entry::AddDialog::closed, this,
             [this](const QStringList& q) { command([this, q] { addDialogClosed(q); }); });
+    entry::EditDialog::Host host;
+    host.selectedRows = [this] { return m_list->selectedRows(); };
+    host.keyOfRow = [this](int row) { return m_listModel->keyOfRow(row); };
+    host.rowSaved = [this](int row, const QString&) { m_listModel->rebuildRow(row, m_store); };
+    host.rowShown = [](int) {};
+    host.infoPanelBusy = [] { return false; };
+    m_editDialog = new entry::EditDialog(m_ctx, m_store, m_numbers, this, std::move(host));
 }
 
 void MainWindow::buildTaskPanel()
@@ -162,7 +170,8 @@ void MainWindow::buildTaskPanel()
     // Commands whose windows are not there yet stay visible but disabled.
     connect(dvd->addLink(QStringLiteral("XPHoverLabel1"), QStringLiteral("Neu hinzufügen")),
             &ui::HoverLink::clicked, this, [this] { command([this] { addEntry(); }); });
-    dvd->addLink(QStringLiteral("XPHoverLabel2"), QStringLiteral("Bearbeiten"))->setEnabled(false);
+    connect(dvd->addLink(QStringLiteral("XPHoverLabel2"), QStringLiteral("Bearbeiten")),
+            &ui::HoverLink::clicked, this, [this] { command([this] { editEntry(); }); });
     connect(dvd->addLink(QStringLiteral("XPHoverLabel3"), QStringLiteral("Entfernen")),
             &ui::HoverLink::clicked, this, [this] { command([this] { deleteEntries(); }); });
     dvd->addLink(QStringLiteral("XPHoverLabel4"), QStringLiteral("Drucken"))->setEnabled(false);
@@ -220,7 +229,7 @@ void MainWindow::buildMenus()
 
     QMenu* movies = menuBar()->addMenu(QStringLiteral("Movies"));
     entry(movies, "Neuhinzufgen1", QStringLiteral("Neu hinzufügen"), [this] { addEntry(); });
-    entry(movies, "Bearbeiten1", QStringLiteral("Bearbeiten"));
+    entry(movies, "Bearbeiten1", QStringLiteral("Bearbeiten"), [this] { editEntry(); });
     entry(movies, "Entfernen1", QStringLiteral("Entfernen"), [this] { deleteEntries(); });
 
     QMenu* loans = menuBar()->addMenu(QStringLiteral("Verleih"));
@@ -388,7 +397,7 @@ void MainWindow::buildListMenu()
         return a;
     };
     item(videos, "Hinzufgen2", QStringLiteral("Hinzufügen"), [this] { addEntry(); });
-    item(videos, "Bearbeiten2", QStringLiteral("Bearbeiten"), {});
+    item(videos, "Bearbeiten2", QStringLiteral("Bearbeiten"), [this] { editEntry(); });
     item(videos, "Entfernen2", QStringLiteral("Entfernen"), [this] { deleteEntries(); });
     videos->addSeparator();
     item(videos, "Drucken2", QStringLiteral("Drucken"), {});
@@ -410,7 +419,7 @@ void MainWindow::prepareListMenu()
             a->setEnabled(enabled && built);
     };
     // entries whose windows come later stay disabled whatever the selection
-    set("Bearbeiten2", state.edit, false);
+    set("Bearbeiten2", state.edit, true);
     set("Entfernen2", state.remove, true);
     set("Drucken2", true, false);
     set("Detailansicht1", true, false);
@@ -423,6 +432,19 @@ void MainWindow::prepareListMenu()
 void MainWindow::addEntry()
 {
     m_addDialog->openForAdd();
+}
+
+void MainWindow::editEntry()
+{
+    const QList<int> rows = m_list->selectedRows();
+    if (rows.isEmpty())
+        return;
+    m_store.haupt().close();
+    m_store.sprachen().close();
+    m_store.untertitel().close();
+    const QStringList listQuery = m_store.haupt().sql();
+    m_editDialog->editRow(rows.first(), rows.size() > 1);
+    m_store.haupt().setSql(listQuery);
 }
 
 void MainWindow::addDialogClosed(const QStringList& savedListQuery)
@@ -512,10 +534,16 @@ bool MainWindow::handleShortcut(QKeyEvent* event)
         case Qt::Key_S:
             toggleSearchFocus();
             return true;
-        case Qt::Key_N: // add, edit, delete, details and printing come with their windows
+        case Qt::Key_N:
+            command([this] { addEntry(); });
+            return true;
         case Qt::Key_B:
+            command([this] { editEntry(); });
+            return true;
         case Qt::Key_E:
-        case Qt::Key_I:
+            command([this] { deleteEntries(); });
+            return true;
+        case Qt::Key_I: // details and printing come with their windows
         case Qt::Key_D:
             return true;
         default:

@@ -25,7 +25,8 @@ class TaskPanel;
 
 namespace korvel::entry {
 class AddDialog;
-}
+class EditDialog;
+} // namespace korvel::entry
 
 namespace korvel::app {
 
@@ -59,6 +60,7 @@ public:
     MovieListModel* movieModel() const { return m_listModel; }
     store::EntryNumbers& entryNumbers() { return m_numbers; }
     entry::AddDialog* addDialog() const { return m_addDialog; }
+    entry::EditDialog* editDialog() const { return m_editDialog; }
     QMenu* listMenu() const { return m_listMenu; }
     QComboBox* searchField() const { return m_searchField; }
 
@@ -67,6 +69,7 @@ public:
     // The main window's commands (menu, task links, keys, list menu).
     void addEntry();
     void deleteEntries();
+    void editEntry();
     void updateEntryCount();
     QLineEdit* searchBox() const { return m_search; }
     QString statusText(int panel) const;
@@ -121,6 +124,7 @@ private:
     MovieListModel* m_listModel = nullptr;
     QMenu* m_listMenu = nullptr;
     entry::AddDialog* m_addDialog = nullptr;
+    entry::EditDialog* m_editDialog = nullptr;
     QLabel* m_status[3] = {};
     QAction* m_discCheck = nullptr;
     QAction* m_extActorInfos = nullptr;

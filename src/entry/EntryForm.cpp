@@ -6,6 +6,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/TaskPanel.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
@@ -172,8 +173,10 @@ QWidget* EntryForm::buildAdditional()
         }
         return gb;
     };
-    g->addWidget(radios("bildtyp", QStringLiteral("Bild"), DomainLists::pictureStandards(), m_pictureStandard), 3, 0, 1, 2);
-    g->addWidget(radios("bildformat", QStringLiteral("Format"), DomainLists::pictureFormats(), m_pictureFormat), 4, 0, 1, 2);
+    m_pictureStandardBox = radios("bildtyp", QStringLiteral("Bild"), DomainLists::pictureStandards(), m_pictureStandard);
+    m_pictureFormatBox = radios("bildformat", QStringLiteral("Format"), DomainLists::pictureFormats(), m_pictureFormat);
+    g->addWidget(m_pictureStandardBox, 3, 0, 1, 2);
+    g->addWidget(m_pictureFormatBox, 4, 0, 1, 2);
     auto* extrasBox = new QGroupBox(QStringLiteral("DVD Extras"), dvd);
     auto* el = new QVBoxLayout(extrasBox);
     m_extras = new QPlainTextEdit(extrasBox);
@@ -511,6 +514,61 @@ void EntryForm::setEntry(const MovieEntry& e)
     setSubtitleTracks(e.subtitles);
 }
 
+QList<QWidget*> EntryForm::trackedFields() const
+{
+    return {m_title,      m_originalTitle, m_actors,     m_director,   m_music,    m_genre,
+            m_date,       m_runningTime,   m_ean,        m_number,     m_description, m_mediumType,
+            m_mastering,  m_region,        m_extras,     m_producer,   m_screenplay, m_effects,
+            m_costumes,   m_ageRating,     m_price,      m_rating,     m_comment,
+            m_pictureStandardBox, m_pictureFormatBox};
+}
+
+QWidget* EntryForm::trackedFieldOf(QObject* watched) const
+{
+    for (QWidget* f : trackedFields()) {
+        if (watched == f)
+            return f;
+        // the radio buttons stand for their group
+        if ((f == m_pictureStandardBox || f == m_pictureFormatBox) && watched->parent() == f)
+            return f;
+    }
+    return nullptr;
+}
+
+QString EntryForm::trackedText(QWidget* field) const
+{
+    if (auto* e = qobject_cast<QLineEdit*>(field))
+        return e->text();
+    if (auto* c = qobject_cast<QComboBox*>(field))
+        return c->currentText();
+    if (auto* t = qobject_cast<QPlainTextEdit*>(field))
+        return t->toPlainText();
+    if (field == m_pictureStandardBox)
+        return QString::number(pictureStandard());
+    if (field == m_pictureFormatBox)
+        return QString::number(pictureFormat());
+    return {};
+}
+
+void EntryForm::setChangeTracking(bool on)
+{
+    m_tracking = on;
+    if (!on)
+        return;
+    for (QWidget* f : trackedFields()) {
+        f->installEventFilter(this);
+        for (auto* rb : f->findChildren<QRadioButton*>())
+            rb->installEventFilter(this);
+    }
+}
+
+void EntryForm::resetSnapshots()
+{
+    m_snapshots.clear();
+    if (QWidget* f = QApplication::focusWidget() ? trackedFieldOf(QApplication::focusWidget()) : nullptr)
+        m_snapshots[f] = trackedText(f);
+}
+
 void EntryForm::mediaCountUp()
 {
     const int n = EntryRules::mediaCountValue(m_mediaCount->text(), 1);
@@ -573,6 +631,14 @@ bool EntryForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && filterKey(watched, static_cast<QKeyEvent*>(event)))
         return true;
+    if (m_tracking && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        if (QWidget* field = trackedFieldOf(watched)) {
+            if (event->type() == QEvent::FocusIn)
+                m_snapshots[field] = trackedText(field);
+            else if (m_snapshots.contains(field) && m_snapshots.value(field) != trackedText(field))
+                emit edited();
+        }
+    }
     if (event->type() == QEvent::FocusOut) {
         auto* field = static_cast<QWidget*>(watched);
         if (field == m_runningTime || field == m_price || field == m_ean || field == m_region

@@ -2,6 +2,7 @@
 
 #include "entry/MovieEntry.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <optional>
@@ -111,6 +112,11 @@ public:
     // Runs the rules of leaving the field (laufzeit, preis, ean, region, wertung) as if the
     // focus had left it; the save runs them for the field that still has the focus.
     void applyLeavingRule(QWidget* field);
+    // Edit dialog: every tracked field takes a snapshot of its text when it receives the
+    // focus and reports edited() when it loses it with another text.
+    void setChangeTracking(bool on);
+    // After loading an entry: the field holding the focus takes its snapshot anew.
+    void resetSnapshots();
     // Media counter arrows.
     void mediaCountUp();
     void mediaCountDown();
@@ -125,6 +131,7 @@ signals:
     void fieldLeft(QWidget* field);
     void mediaCountChanged();
     void eanRefused(); // the edit dialog clears its changed flag
+    void edited();     // a tracked field was left changed
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -141,7 +148,15 @@ private:
     void recolour(QTreeWidget* list);
     bool filterKey(QObject* watched, QKeyEvent* event);
 
+    QList<QWidget*> trackedFields() const;
+    QWidget* trackedFieldOf(QObject* watched) const;
+    QString trackedText(QWidget* field) const;
+
     ui::MessageBoxes* m_boxes = nullptr;
+    bool m_tracking = false;
+    QHash<QWidget*, QString> m_snapshots;
+    QGroupBox* m_pictureStandardBox = nullptr;
+    QGroupBox* m_pictureFormatBox = nullptr;
     std::optional<QString> m_eanSnapshot;
 
     Variant m_variant;
