@@ -288,6 +288,22 @@ class TestIfoReader : public QObject
         QCOMPARE(audio, QStringList{"Deutsch (Dolby-AC3)%%2.0"});
     }
 
+    void volumeSizeFromTheSystem()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("VTS_01_0.IFO"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(titleSetFile({}));
+        f.close();
+        const qint64 size = korvel::disc::systemVolumeSize(path);
+        QVERIFY(size > 0);
+        QStringList audio, subtitles;
+        int minutes = 0, standard = 0, medium = -1;
+        korvel::disc::ReadDVDInfo(path, audio, subtitles, minutes, standard, medium);
+        QCOMPARE(medium, korvel::disc::mediumTypeForVolumeSize(size));
+    }
+
     void discName_data()
     {
         QTest::addColumn<QByteArray>("file");
