@@ -1,32 +1,34 @@
 #include "print/DefaultProfiles.h"
 
-#include "common/Cp1252.h"
-
 #include <QDir>
 
 namespace korvel::print::DefaultProfiles {
 
 namespace {
-struct Field
+
+struct Column
 {
     const char* caption;
     int width;
-    int background;
+    quint32 background;
 };
 
-QStringList profile(const QString& name, const QString& description, int orientation, int mark,
-                    std::initializer_list<Field> fields)
+PrintProfile profile(const QString& name, const QString& description, int orientation,
+                     bool markLent, std::initializer_list<Column> columns)
 {
-    QStringList lines{QStringLiteral("[Druckprofil]"), QStringLiteral("Version=1.1"),
-                      QStringLiteral("Name=") + name, QStringLiteral("Beschreibung=") + description,
-                      QString::number(orientation), QStringLiteral("1"), QString::number(mark),
-                      QStringLiteral("16744576")};
-    for (const Field& f : fields)
-        lines << QString::fromUtf8(f.caption) << QString::number(f.width)
-              << QStringLiteral("Arial;26;S") << QStringLiteral("1") << QStringLiteral("0")
-              << QString::number(f.background);
-    return lines;
+    PrintProfile p;
+    p.name = name;
+    p.description = description;
+    p.orientation = orientation;
+    p.colourMode = 1;
+    p.markLent = markLent;
+    p.markColour = PrintProfile::defaultMarkColour;
+    for (const Column& c : columns)
+        p.fields << ProfileField::make(QString::fromUtf8(c.caption), c.width, ProfileFont{}, 1, 0,
+                                       c.background);
+    return p;
 }
+
 } // namespace
 
 QList<File> files()
@@ -36,22 +38,29 @@ QList<File> files()
         "DVDs werden farblich markiert, der Ausdruck erfolgt im %1.");
     return {
         {QStringLiteral("Profil Standard Farbe Quer.tpf"),
-         profile(QStringLiteral("Standard Querformat, Farbe"), colour.arg(QStringLiteral("Querformat")),
-                 1, 1,
-                 {{"Nummer", 8, 16764057}, {"Titel", 25, 13434828}, {"Darsteller", 50, 10079487},
-                  {"Genre", 10, 10092543}, {"Laufzeit", 7, 10092543}})},
+         profile(QStringLiteral("Standard Querformat, Farbe"),
+                 colour.arg(QStringLiteral("Querformat")), 1, true,
+                 {{"Nummer", 8, 16764057},
+                  {"Titel", 25, 13434828},
+                  {"Darsteller", 50, 10079487},
+                  {"Genre", 10, 10092543},
+                  {"Laufzeit", 7, 10092543}})},
         {QStringLiteral("Profil Standard Farbe Hoch.tpf"),
-         profile(QStringLiteral("Standard Hochformat, Farbe"), colour.arg(QStringLiteral("Hochformat")),
-                 0, 1,
-                 {{"Nummer", 10, 16764057}, {"Titel", 26, 13434828}, {"Darsteller", 54, 10079487},
+         profile(QStringLiteral("Standard Hochformat, Farbe"),
+                 colour.arg(QStringLiteral("Hochformat")), 0, true,
+                 {{"Nummer", 10, 16764057},
+                  {"Titel", 26, 13434828},
+                  {"Darsteller", 54, 10079487},
                   {"Genre", 10, 10092543}})},
         {QStringLiteral("Profil Standard SW Hoch.tpf"),
          profile(QStringLiteral("Standard Hochformat, S/W"),
                  QStringLiteral("Das Profil entspricht dem Standard-S/W-Profil früherer DVD "
                                 "Korvel-Versionen. Verliehene DVDs werden nicht markiert, der "
                                 "Ausdruck erfolgt im Hochformat."),
-                 0, 0,
-                 {{"Nummer", 10, 16777215}, {"Titel", 26, 16777215}, {"Darsteller", 54, 16777215},
+                 0, false,
+                 {{"Nummer", 10, 16777215},
+                  {"Titel", 26, 16777215},
+                  {"Darsteller", 54, 16777215},
                   {"Genre", 10, 16777215}})},
     };
 }
@@ -62,7 +71,7 @@ bool writeTo(const QString& folder)
         return false;
     bool ok = true;
     for (const File& f : files())
-        ok = Cp1252::writeLines(QDir(folder).filePath(f.fileName), f.lines) && ok;
+        ok = f.profile.write(QDir(folder).filePath(f.fileName)) && ok;
     return ok;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "print/PrintProfile.h"
+
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace korvel::print {
 
@@ -13,7 +14,7 @@ namespace DefaultProfiles {
 struct File
 {
     QString fileName;
-    QStringList lines;
+    PrintProfile profile;
 };
 
 QList<File> files();
