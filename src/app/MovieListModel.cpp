@@ -91,6 +91,10 @@ void MovieListModel::setColumns(const QList<Column>& shown, const QString& keyCa
     m_captions.clear();
     for (const Column& c : shown)
         m_captions << c.caption;
+    m_alignments.clear();
+    for (int i = 0; i < m_captions.size(); ++i)
+        m_alignments.push_back(
+            int(ColumnVocabulary::columnAlignment(m_captions, i) | Qt::AlignVCenter));
     m_keyCaption = keyCaption;
     m_rows.clear();
     m_shown.clear();
