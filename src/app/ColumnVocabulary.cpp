@@ -9,30 +9,31 @@ namespace korvel::app::ColumnVocabulary {
 
 const QStringList& captions()
 {
-    static const QStringList list{QStringLiteral("Titel"),           QStringLiteral("Darsteller"),
-                                  QStringLiteral("Regie"),           QStringLiteral("Musik"),
-                                  QStringLiteral("Genre"),           QStringLiteral("Spieldauer"),
-                                  QStringLiteral("Datum"),           QStringLiteral("Produzent"),
-                                  QStringLiteral("Drehbuch"),        QStringLiteral("Kostüme"),
-                                  QStringLiteral("Effekte"),         QStringLiteral("FSK"),
-                                  QStringLiteral("Originaltitel"),   QStringLiteral("EAN"),
-                                  QStringLiteral("Region"),          QStringLiteral("Kommentar"),
-                                  QStringLiteral("Preis"),           QStringLiteral("Wertung"),
-                                  QStringLiteral("Eingabedatum"),    QStringLiteral("Medientyp"),
-                                  QStringLiteral("Mastering"),       QStringLiteral("Bildformat"),
-                                  QStringLiteral("Bildtyp"),         QStringLiteral("Medienanzahl"),
-                                  QStringLiteral("Nummer"),          QStringLiteral("Verliehen"),
-                                  QStringLiteral("Verliehen an"),    QStringLiteral("Verleihdatum"),
-                                  QStringLiteral("Verleihkommentar")};
+    static const QStringList list{
+        QStringLiteral("Titel"),        QStringLiteral("Darsteller"),
+        QStringLiteral("Regie"),        QStringLiteral("Musik"),
+        QStringLiteral("Genre"),        QStringLiteral("Spieldauer"),
+        QStringLiteral("Datum"),        QStringLiteral("Produzent"),
+        QStringLiteral("Drehbuch"),     QStringLiteral("Kostüme"),
+        QStringLiteral("Effekte"),      QStringLiteral("FSK"),
+        QStringLiteral("Originaltitel"), QStringLiteral("EAN"),
+        QStringLiteral("Region"),       QStringLiteral("Kommentar"),
+        QStringLiteral("Preis"),        QStringLiteral("Wertung"),
+        QStringLiteral("Eingabedatum"), QStringLiteral("Medientyp"),
+        QStringLiteral("Mastering"),    QStringLiteral("Bildformat"),
+        QStringLiteral("Bildtyp"),      QStringLiteral("Medienanzahl"),
+        QStringLiteral("Nummer"),       QStringLiteral("Verliehen"),
+        QStringLiteral("Verliehen an"), QStringLiteral("Verleihdatum"),
+        QStringLiteral("Verleihkommentar")};
     return list;
 }
 
 const QList<DesignColumn>& designColumns()
 {
     static const QList<DesignColumn> list{
-        {QStringLiteral("Titel"), 250}, {QStringLiteral("Darsteller"), 200},
-        {QStringLiteral("Regie"), 140}, {QStringLiteral("Musik"), 150},
-        {QStringLiteral("Genre"), 100}, {QStringLiteral("Spieldauer"), 80},
+        {QStringLiteral("Titel"), 250},  {QStringLiteral("Darsteller"), 200},
+        {QStringLiteral("Regie"), 140},  {QStringLiteral("Musik"), 150},
+        {QStringLiteral("Genre"), 100},  {QStringLiteral("Spieldauer"), 80},
         {QStringLiteral("Nummer"), 60}};
     return list;
 }

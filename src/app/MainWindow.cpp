@@ -9,7 +9,7 @@
 #include "app/WindowGeometry.h"
 #include "entry/AddDialog.h"
 #include "entry/EditDialog.h"
-#include "entry/EntryDeletion.h"
+#include "entry/EntrySave.h"
 #include "ui/FileChooser.h"
 #include "ui/AppContext.h"
 #include "ui/Desktop.h"

@@ -3,11 +3,14 @@
 #include "app/ColumnVocabulary.h"
 #include "app/ListQuery.h"
 #include "entry/EntryRules.h"
+#include "store/CatalogDatabase.h"
 #include "store/CatalogStore.h"
 #include "store/EntryNumbers.h"
+#include "store/StoreError.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QRegularExpression>
 #include <QSize>
 
 #include <algorithm>
@@ -88,6 +91,10 @@ void MovieListModel::setColumns(const QList<Column>& shown, const QString& keyCa
     m_captions.clear();
     for (const Column& c : shown)
         m_captions << c.caption;
+    m_alignments.clear();
+    for (int i = 0; i < m_captions.size(); ++i)
+        m_alignments.push_back(
+            int(ColumnVocabulary::columnAlignment(m_captions, i) | Qt::AlignVCenter));
     m_keyCaption = keyCaption;
     m_rows.clear();
     m_shown.clear();
@@ -215,22 +222,45 @@ void MovieListModel::fill(store::CatalogStore& store, store::EntryNumbers& numbe
         h.addSql(ListQuery::designOrderLine());
     clear();
 
-    std::vector<Row> rows;
-    try {
-        h.open();
-        const RowReader reader(h, m_captions);
-        while (!h.atEnd()) {
-            Row& row = rows.emplace_back();
-            row.key = reader.key();
-            reader.readCells(row.cells);
-            if (const auto n = reader.visibleNumber())
-                numbers.addnumber(*n);
-            h.next();
-        }
-    } catch (...) {
-        h.close();
-        throw;
+    // The list query as it stands, but selecting only the columns the list shows: the rows
+    // and their order are the same, and the engine need not carry whole entries (the
+    // descriptions and pictures) through the sort.
+    QStringList sql = h.sql();
+    QStringList fields{QStringLiteral("nummer"), QStringLiteral("visiblenr")};
+    for (const QString& caption : m_captions)
+        fields << ColumnVocabulary::getdbfieldname(caption);
+    // a name the engine does not know must fail as it fails on the list query itself (a
+    // quoted unknown name would be read as a text literal)
+    QStringList known;
+    for (const auto& c : store.database().columns(QStringLiteral("haupt")))
+        known << c.name;
+    for (QString& f : fields) {
+        const qsizetype at = known.indexOf(
+            QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(f)),
+                               QRegularExpression::CaseInsensitiveOption));
+        if (at < 0)
+            throw store::StoreError(
+                QStringLiteral("Die Spalte \"%1\" ist in der Abfrage \"haupt\" nicht vorhanden.")
+                    .arg(f));
+        f = store::quoteIdentifier(known[at]);
     }
+    sql[0] = QStringLiteral("select %1 from haupt").arg(fields.join(QStringLiteral(", ")));
+    store::RecordSet list(store.database(), QStringLiteral("movielist"), sql);
+    for (auto it = h.bindings().cbegin(); it != h.bindings().cend(); ++it)
+        list.bind(it.key(), it.value());
+
+    std::vector<Row> rows;
+    list.open();
+    const RowReader reader(list, m_captions);
+    while (!list.atEnd()) {
+        Row& row = rows.emplace_back();
+        row.key = reader.key();
+        reader.readCells(row.cells);
+        if (const auto n = reader.visibleNumber())
+            numbers.addnumber(*n);
+        list.next();
+    }
+    list.close();
     // every entry of the catalog is in the list: the count is the fill's own
     m_statusText = statusTextFor(int(rows.size()));
     h.close();

@@ -116,6 +116,7 @@ class MovieListModel : public QAbstractTableModel
 
     QList<Column> m_columns;
     QStringList m_captions;
+    std::vector<int> m_alignments; // per shown column
     QString m_keyCaption;
     std::vector<Row> m_rows;
     std::vector<int> m_shown; // indexes into m_rows while narrowed

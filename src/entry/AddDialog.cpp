@@ -3,6 +3,7 @@
 #include "entry/CommentEditor.h"
 #include "entry/EntryForm.h"
 #include "entry/EntryRules.h"
+#include "entry/EntrySave.h"
 #include "entry/MovieEntry.h"
 #include "entry/Thumbnail.h"
 #include "store/CatalogStore.h"
@@ -85,23 +86,9 @@ void AddDialog::save()
         m_store.haupt().close();
         m_store.sprachen().close();
         m_store.untertitel().close();
-        store::BorrowedQuery q(m_store.haupt(), {QStringLiteral("select *from haupt where titel = :titel")},
-                               {{QStringLiteral("titel"), entry.titel}});
-        if (!q->atEnd() && !m_ctx.boxes->confirm(this, DuplicateQuestion))
+        if (titleExists(m_store.haupt(), entry.titel) && !m_ctx.boxes->confirm(this, DuplicateQuestion))
             return;
-        // the entry with its audio and subtitle rows and thumbnail lands whole or not at all
-        store::Transaction t(m_store.database());
-        q->append();
-        SaveOptions options;
-        options.entryKey = m_nextKey;
-        options.today = m_ctx.today();
-        if (writeEntry(entry, *q, options).makeThumbnail)
-            q->writePicture(QStringLiteral("cover_thumb"), Thumbnail::fromFile(entry.cover));
-        writeAudioTracks(m_store.sprachen(), m_nextKey, entry.audio);
-        writeSubtitleTracks(m_store.untertitel(), m_nextKey, entry.subtitles);
-        q->post();
-        t.commit();
-        m_numbers.addnumber(*entry.visibleNumber());
+        saveNewEntry(m_store, m_numbers, entry, m_nextKey, m_ctx.today(), Thumbnail::fromFile);
     }
     emit entrySaved();
     ++m_nextKey;

@@ -3,6 +3,7 @@
 #include "entry/CommentEditor.h"
 #include "entry/EntryForm.h"
 #include "entry/EntryRules.h"
+#include "entry/EntrySave.h"
 #include "entry/MovieEntry.h"
 #include "entry/Thumbnail.h"
 #include "store/CatalogStore.h"
@@ -127,27 +128,8 @@ void EditDialog::save()
         m_store.haupt().close();
         m_store.sprachen().close();
         m_store.untertitel().close();
-        // the entry and its replaced audio and subtitle rows land whole or not at all
-        store::Transaction t(m_store.database());
-        {
-            store::BorrowedQuery q(m_store.haupt(), {QStringLiteral("select *from haupt where nummer = :nummer")},
-                                   {{QStringLiteral("nummer"), m_key}});
-            if (q->atEnd())
-                return;
-            q->edit();
-            SaveOptions options;
-            options.mode = SaveOptions::Mode::Edit;
-            options.coverChanged = m_coverChanged;
-            if (writeEntry(entry, *q, options).makeThumbnail)
-                q->writePicture(QStringLiteral("cover_thumb"), Thumbnail::fromFile(entry.cover));
-            q->post();
-        }
-        writeAudioTracks(m_store.sprachen(), m_key, entry.audio);
-        writeSubtitleTracks(m_store.untertitel(), m_key, entry.subtitles);
-        t.commit();
+        saveEditedEntry(m_store, m_numbers, entry, m_key, m_oldVisible, m_coverChanged, Thumbnail::fromFile);
     }
-    m_numbers.deletenumber(m_oldVisible);
-    m_numbers.addnumber(newVisible);
     m_oldVisible = newVisible;
     showSavedNotice();
     if (m_host.rowSaved)

@@ -78,6 +78,7 @@ void CatalogDatabase::connect()
     // case-insensitive rules, without declaring a collation in the file, which would make
     // it unreadable for other SQLite tools.
     sqlite3_create_collation(db, "BINARY", SQLITE_UTF8, nullptr, collate);
+    sqlite3_create_collation(db, kTextCollation, SQLITE_UTF8, nullptr, collate);
     sqlite3_busy_timeout(db, 60000);
     char* err = nullptr;
     if (sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, &err) != SQLITE_OK) {

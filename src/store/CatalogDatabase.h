@@ -92,6 +92,11 @@ private:
     bool m_done = false;
 };
 
+// The name under which the connection knows the catalog's text order (German,
+// case-insensitive) besides BINARY. Order clauses name it explicitly: SQLite sorts short
+// records by comparing bytes when the sort key has the default collation.
+inline constexpr char kTextCollation[] = "KORVEL_TEXT";
+
 // Quotes an identifier for SQLite.
 QString quoteIdentifier(const QString& name);
 

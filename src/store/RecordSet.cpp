@@ -24,6 +24,84 @@ void bindAll(sqlite3_stmt* st, const QVariantMap& params)
             bindValue(st, idx, it.value());
     }
 }
+
+// Walks SQL text; a character is at the top level when it is outside quotes and parentheses.
+struct SqlScanner
+{
+    int depth = 0;
+    QChar quote;
+    bool topLevel(QChar c)
+    {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            return false;
+        }
+        if (c == u'\'' || c == u'"' || c == u'[') {
+            quote = c == u'[' ? QChar(u']') : c;
+            return false;
+        }
+        if (c == u'(' || c == u')') {
+            depth += c == u'(' ? 1 : -1;
+            return false;
+        }
+        return depth == 0;
+    }
+};
+
+// The order clause of a select with every sort key given the catalog's text collation
+// explicitly: "order by trim(x) DESC, titel" becomes "order by trim(x) COLLATE KORVEL_TEXT
+// DESC, titel COLLATE KORVEL_TEXT". Numbers are not affected by a collation. Clauses the
+// program does not write (with LIMIT, or naming a collation already) stay as they are.
+QString withTextCollation(const QString& sql)
+{
+    static const QRegularExpression orderBy(QStringLiteral(R"(\Gorder\s+by\b)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    qsizetype termsAt = -1; // after the last top-level "order by"
+    SqlScanner scan;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (!scan.topLevel(c) || (c != u'o' && c != u'O'))
+            continue;
+        if (i > 0 && (sql[i - 1].isLetterOrNumber() || sql[i - 1] == u'_'))
+            continue;
+        const auto m = orderBy.match(sql, i);
+        if (m.hasMatch())
+            termsAt = m.capturedEnd();
+    }
+    if (termsAt < 0)
+        return sql;
+    const QString tail = sql.mid(termsAt);
+    static const QRegularExpression untouched(QStringLiteral(R"(\b(limit|offset|collate)\b)"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    if (tail.contains(untouched))
+        return sql;
+
+    QStringList terms; // the keys, split at top-level commas
+    qsizetype start = 0;
+    scan = SqlScanner();
+    for (qsizetype i = 0; i < tail.size(); ++i) {
+        if (scan.topLevel(tail[i]) && tail[i] == u',') {
+            terms << tail.mid(start, i - start);
+            start = i + 1;
+        }
+    }
+    terms << tail.mid(start);
+
+    static const QRegularExpression direction(
+        QStringLiteral(R"(^(.*?)(\s+(?:asc|desc))?$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    QStringList keys;
+    for (const QString& term : terms) {
+        const QString t = term.trimmed();
+        if (t.isEmpty())
+            return sql; // not a clause we understand; let the engine judge it
+        const auto m = direction.match(t);
+        keys << m.captured(1) + QStringLiteral(" COLLATE ") + QLatin1String(kTextCollation) +
+                    m.captured(2);
+    }
+    return sql.left(termsAt) + QLatin1Char(' ') + keys.join(QStringLiteral(", "));
+}
 } // namespace
 
 RecordSet::RecordSet(CatalogDatabase& db, const QString& name, const QStringList& designSql)
@@ -72,9 +150,10 @@ QString RecordSet::translatedSql() const
         static const QRegularExpression joins(QStringLiteral(R"(\bjoin\b|^\s*,)"),
                                               QRegularExpression::CaseInsensitiveOption);
         if (!rest.contains(joins))
-            return QStringLiteral("select rowid as %1, * from %2%3").arg(kRowId, m.captured(1), rest);
+            return withTextCollation(
+                QStringLiteral("select rowid as %1, * from %2%3").arg(kRowId, m.captured(1), rest));
     }
-    return text;
+    return withTextCollation(text);
 }
 
 void RecordSet::open()
