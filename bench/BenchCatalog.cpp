@@ -2,6 +2,8 @@
 
 #include "store/CatalogDatabase.h"
 #include "store/CatalogSchema.h"
+#include "store/CatalogStore.h"
+#include "store/SchemaUpgrade.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,15 +17,16 @@
 namespace korvel::bench {
 
 namespace {
-const QStringList kWords{QStringLiteral("Der"),      QStringLiteral("Herr"),   QStringLiteral("Ringe"),
-                         QStringLiteral("Matrix"),   QStringLiteral("Nacht"),  QStringLiteral("Stadt"),
-                         QStringLiteral("König"),    QStringLiteral("Rückkehr"), QStringLiteral("Ärger"),
-                         QStringLiteral("Schatten"), QStringLiteral("Sturm"),  QStringLiteral("Liebe"),
-                         QStringLiteral("Zeit"),     QStringLiteral("Reise"),  QStringLiteral("Spiel")};
-const QStringList kNames{QStringLiteral("Keanu Reeves"), QStringLiteral("Carrie-Anne Moss"),
-                         QStringLiteral("Götz George"),  QStringLiteral("Til Schweiger"),
+const QStringList kWords{
+    QStringLiteral("Der"),      QStringLiteral("Herr"),     QStringLiteral("Ringe"),
+    QStringLiteral("Matrix"),   QStringLiteral("Nacht"),    QStringLiteral("Stadt"),
+    QStringLiteral("König"),    QStringLiteral("Rückkehr"), QStringLiteral("Ärger"),
+    QStringLiteral("Schatten"), QStringLiteral("Sturm"),    QStringLiteral("Liebe"),
+    QStringLiteral("Zeit"),     QStringLiteral("Reise"),    QStringLiteral("Spiel")};
+const QStringList kNames{QStringLiteral("Keanu Reeves"),     QStringLiteral("Carrie-Anne Moss"),
+                         QStringLiteral("Götz George"),      QStringLiteral("Til Schweiger"),
                          QStringLiteral("Moritz Bleibtreu"), QStringLiteral("Franka Potente"),
-                         QStringLiteral("Jürgen Vogel"), QStringLiteral("Sophie Müller")};
+                         QStringLiteral("Jürgen Vogel"),     QStringLiteral("Sophie Müller")};
 
 QString words(QRandomGenerator& r, int n, const QStringList& from)
 {
@@ -38,26 +41,28 @@ void generateCatalog(const QString& path, int entries)
 {
     QFile::remove(path);
     store::CatalogDatabase::createEmptyFile(path);
-    store::CatalogDatabase db;
+    store::CatalogStore catalog;
+    store::CatalogDatabase& db = catalog.database();
     db.setPath(path);
     db.connect();
     store::CatalogSchema::createEmptyCatalog(db);
-    for (const QString& s : store::CatalogSchema::genreAndChannelStatements())
-        db.execute(s);
+    store::updateto16(catalog);
     QRandomGenerator r(42);
     store::Transaction t(db);
     sqlite3* h = db.handle();
     sqlite3_stmt* main = nullptr;
     sqlite3_stmt* audio = nullptr;
     sqlite3_stmt* sub = nullptr;
+    sqlite3_prepare_v2(
+        h,
+        "insert into haupt (nummer,titel,darsteller,regie,musik,genre,datum,laufzeit,"
+        "dvdtyp,mastering,bildtyp,bildformat,beschreibung,fsk,wertung,verliehen,"
+        "originaltitel,ean,region,preis,visiblenr,eingabedatum,medienanzahl) values "
+        "(?,?,?,?,?,?,?,?,'DVD-9','Original-DVD','0','1',?,?,?,'Nein',?,?,'2',?,?,"
+        "'2026-01-02 00:00:00',1)",
+        -1, &main, nullptr);
     sqlite3_prepare_v2(h,
-                       "insert into haupt (nummer,titel,darsteller,regie,musik,genre,datum,laufzeit,"
-                       "dvdtyp,mastering,bildtyp,bildformat,beschreibung,fsk,wertung,verliehen,"
-                       "originaltitel,ean,region,preis,visiblenr,eingabedatum,medienanzahl) values "
-                       "(?,?,?,?,?,?,?,?,'DVD-9','Original-DVD','0','1',?,?,?,'Nein',?,?,'2',?,?,"
-                       "'2026-01-02 00:00:00',1)",
-                       -1, &main, nullptr);
-    sqlite3_prepare_v2(h, "insert into sprachen (nummer,sprache,tonformat,kanaele) values (?,?,?,?)",
+                       "insert into sprachen (nummer,sprache,tonformat,kanaele) values (?,?,?,?)",
                        -1, &audio, nullptr);
     sqlite3_prepare_v2(h, "insert into untertitel (nummer,sprache,attribute) values (?,?,?)", -1,
                        &sub, nullptr);
