@@ -17,16 +17,15 @@
 namespace korvel::bench {
 
 namespace {
-const QStringList kWords{
-    QStringLiteral("Der"),      QStringLiteral("Herr"),     QStringLiteral("Ringe"),
-    QStringLiteral("Matrix"),   QStringLiteral("Nacht"),    QStringLiteral("Stadt"),
-    QStringLiteral("König"),    QStringLiteral("Rückkehr"), QStringLiteral("Ärger"),
-    QStringLiteral("Schatten"), QStringLiteral("Sturm"),    QStringLiteral("Liebe"),
-    QStringLiteral("Zeit"),     QStringLiteral("Reise"),    QStringLiteral("Spiel")};
-const QStringList kNames{QStringLiteral("Keanu Reeves"),     QStringLiteral("Carrie-Anne Moss"),
-                         QStringLiteral("Götz George"),      QStringLiteral("Til Schweiger"),
+const QStringList kWords{QStringLiteral("Der"),      QStringLiteral("Herr"),   QStringLiteral("Ringe"),
+                         QStringLiteral("Matrix"),   QStringLiteral("Nacht"),  QStringLiteral("Stadt"),
+                         QStringLiteral("König"),    QStringLiteral("Rückkehr"), QStringLiteral("Ärger"),
+                         QStringLiteral("Schatten"), QStringLiteral("Sturm"),  QStringLiteral("Liebe"),
+                         QStringLiteral("Zeit"),     QStringLiteral("Reise"),  QStringLiteral("Spiel")};
+const QStringList kNames{QStringLiteral("Keanu Reeves"), QStringLiteral("Carrie-Anne Moss"),
+                         QStringLiteral("Götz George"),  QStringLiteral("Til Schweiger"),
                          QStringLiteral("Moritz Bleibtreu"), QStringLiteral("Franka Potente"),
-                         QStringLiteral("Jürgen Vogel"),     QStringLiteral("Sophie Müller")};
+                         QStringLiteral("Jürgen Vogel"), QStringLiteral("Sophie Müller")};
 
 QString words(QRandomGenerator& r, int n, const QStringList& from)
 {
@@ -53,16 +52,14 @@ void generateCatalog(const QString& path, int entries)
     sqlite3_stmt* main = nullptr;
     sqlite3_stmt* audio = nullptr;
     sqlite3_stmt* sub = nullptr;
-    sqlite3_prepare_v2(
-        h,
-        "insert into haupt (nummer,titel,darsteller,regie,musik,genre,datum,laufzeit,"
-        "dvdtyp,mastering,bildtyp,bildformat,beschreibung,fsk,wertung,verliehen,"
-        "originaltitel,ean,region,preis,visiblenr,eingabedatum,medienanzahl) values "
-        "(?,?,?,?,?,?,?,?,'DVD-9','Original-DVD','0','1',?,?,?,'Nein',?,?,'2',?,?,"
-        "'2026-01-02 00:00:00',1)",
-        -1, &main, nullptr);
     sqlite3_prepare_v2(h,
-                       "insert into sprachen (nummer,sprache,tonformat,kanaele) values (?,?,?,?)",
+                       "insert into haupt (nummer,titel,darsteller,regie,musik,genre,datum,laufzeit,"
+                       "dvdtyp,mastering,bildtyp,bildformat,beschreibung,fsk,wertung,verliehen,"
+                       "originaltitel,ean,region,preis,visiblenr,eingabedatum,medienanzahl) values "
+                       "(?,?,?,?,?,?,?,?,'DVD-9','Original-DVD','0','1',?,?,?,'Nein',?,?,'2',?,?,"
+                       "'2026-01-02 00:00:00',1)",
+                       -1, &main, nullptr);
+    sqlite3_prepare_v2(h, "insert into sprachen (nummer,sprache,tonformat,kanaele) values (?,?,?,?)",
                        -1, &audio, nullptr);
     sqlite3_prepare_v2(h, "insert into untertitel (nummer,sprache,attribute) values (?,?,?)", -1,
                        &sub, nullptr);
