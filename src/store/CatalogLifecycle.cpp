@@ -154,7 +154,10 @@ SwitchOutcome switchCatalog(CatalogStore& store, const QString& path, const Upgr
     setCatalogWritable(out.previousPath, false);
 
     // The chosen file gets its own permissions back when it is not taken: it was not ours.
-    const QFileDevice::Permissions chosenPermissions = QFile::permissions(path);
+    // (The "user" bits describe the running user's rights, not the file: left out.)
+    const QFileDevice::Permissions chosenPermissions =
+        QFile::permissions(path) &
+        ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
     const auto giveBack = [&] {
         db.disconnect();
         QFile::setPermissions(path, chosenPermissions);
