@@ -49,7 +49,6 @@ bool isDecimalInteger(const QString& text, int* value)
 namespace {
 
 const QString kSelectHaupt = QStringLiteral("select *from haupt");
-const QString kHauptByNummer = QStringLiteral("select *from haupt order by nummer");
 // Helps the one-entry lookups while loans move; never outlives the upgrade.
 const QString kLoanIndex = QStringLiteral("korvel_upgrade_nummer");
 
@@ -273,15 +272,10 @@ class Upgrade
         verleih.setSql({QStringLiteral("select *from verleih order by nummer")});
         verleih.open();
 
+        // Every entry starts as not lent: one write for all rows rather than one per row.
+        m_db.execute(QStringLiteral("update haupt set verliehen = 'Nein'"));
+
         const QStringList saved = m_haupt.sql();
-        m_haupt.setSql({kHauptByNummer});
-        m_haupt.open();
-        for (; !m_haupt.atEnd(); m_haupt.next()) {
-            m_haupt.edit();
-            m_haupt.setText(QStringLiteral("verliehen"), QStringLiteral("Nein"));
-            m_haupt.post();
-        }
-        m_haupt.close();
 
         for (; !verleih.atEnd(); verleih.next()) {
             // A loan row without an entry number, or for an entry deleted since, has nowhere
@@ -310,20 +304,12 @@ class Upgrade
         m_db.execute(QStringLiteral("drop index %1").arg(kLoanIndex));
     }
 
+    // Each entry's visible number becomes its key, on one disc; the day of entry stays
+    // unknown. The same assignment for every row, so one write does it.
     void numberEntries()
     {
-        const QStringList saved = m_haupt.sql();
-        m_haupt.setSql({kHauptByNummer});
-        m_haupt.open();
-        for (; !m_haupt.atEnd(); m_haupt.next()) {
-            m_haupt.edit();
-            m_haupt.setValue(QStringLiteral("visiblenr"), m_haupt.value(QStringLiteral("nummer")));
-            m_haupt.setInteger(QStringLiteral("medienanzahl"), 1);
-            m_haupt.post();
-            ++m_result.numberedEntries;
-        }
-        m_haupt.close();
-        m_haupt.setSql(saved);
+        m_result.numberedEntries +=
+            m_db.execute(QStringLiteral("update haupt set visiblenr = nummer, medienanzahl = 1"));
     }
 
     // Widths through the dao component, whose third and fourth lines name the column and

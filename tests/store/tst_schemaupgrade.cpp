@@ -452,6 +452,14 @@ class TestSchemaUpgrade : public QObject
                  QStringList());
         // and a second run has nothing left to do
         QCOMPARE(updateto16(*m_store).statements, QStringList());
+        // a fresh connection sees the same sound file
+        const QString path = db().path();
+        m_store.reset();
+        open(path);
+        QCOMPARE(declaredTypes(QStringLiteral("haupt")), types);
+        QCOMPARE(test::queryRows(db().handle(), QStringLiteral("pragma integrity_check")),
+                 QStringList{"integrity_check=text:ok"});
+        QCOMPARE(test::queryRows(db().handle(), valuesQuery), valuesBefore);
     }
 
     // Columns are only ever widened: a catalog whose title column is wider than today's and
@@ -503,6 +511,7 @@ class TestSchemaUpgrade : public QObject
         m_store->haupt().open();
         const QStringList listQuery = m_store->haupt().sql();
         const QStringList before = test::dumpCatalog(db().handle());
+        const QMap<QString, QString> typesBefore = declaredTypes(QStringLiteral("haupt"));
 
         UpgradeHooks hooks;
         bool failed = false;
@@ -524,11 +533,14 @@ class TestSchemaUpgrade : public QObject
         QVERIFY(!m_store->haupt().isOpen());
         QCOMPARE(m_store->haupt().sql(), listQuery);
         QCOMPARE(test::dumpCatalog(db().handle()), before);
-        m_store.reset();
+        // the connection itself sees the old layout again, too
+        QCOMPARE(declaredTypes(QStringLiteral("haupt")), typesBefore);
+        m_store->haupt().open();
+        QCOMPARE(m_store->haupt().isShortText(QStringLiteral("titel")), true);
+        m_store->haupt().close();
         QCOMPARE(test::dumpCatalogFile(path), before);
 
         // Running it again starts from the beginning and ends where a single run ends.
-        open(path);
         updateto16(*m_store);
         const QStringList afterRetry = test::dumpCatalog(db().handle());
         const QString reference = oldCatalog(OldLayout::First, QStringLiteral("reference"));
