@@ -12,7 +12,7 @@ class TestCatalogSchema : public QObject
 {
     Q_OBJECT
 
-  private:
+private:
     QTemporaryDir m_dir;
 
     static QStringList describe(CatalogDatabase& db, const QString& table)
@@ -23,72 +23,44 @@ class TestCatalogSchema : public QObject
         return out;
     }
 
-  private slots:
+private slots:
     void emptyCatalog_data()
     {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("columns");
         QTest::newRow("haupt") << "haupt"
-                               << QStringList{"nummer integer",
-                                              "titel varchar(80)",
-                                              "darsteller longtext",
-                                              "regie varchar(80)",
-                                              "musik varchar(80)",
-                                              "genre varchar(40)",
-                                              "datum varchar(12)",
-                                              "cover varchar(255)",
-                                              "laufzeit varchar(10)",
-                                              "dvdtyp varchar(50)",
-                                              "mastering varchar(25)",
-                                              "bildtyp varchar(10)",
-                                              "bildformat varchar(25)",
-                                              "beschreibung longtext",
-                                              "buch varchar(100)",
-                                              "produzent varchar(100)",
-                                              "visuelle_effekte varchar(100)",
-                                              "kostueme varchar(100)",
-                                              "fsk varchar(10)",
-                                              "cover_thumb image",
-                                              "wertung integer",
-                                              "verliehen varchar(4)",
-                                              "verliehen_an varchar(50)",
-                                              "verliehen_datum varchar(10)",
-                                              "verliehen_kommentar varchar(100)",
-                                              "originaltitel varchar(80)",
-                                              "ean varchar(12)",
-                                              "kommentar longtext",
-                                              "region varchar(1)",
-                                              "dvdextras longtext",
-                                              "preis double",
-                                              "visiblenr integer",
-                                              "eingabedatum date",
-                                              "medienanzahl integer",
-                                              "uploaddone varchar(1)"};
+            << QStringList{"nummer integer", "titel varchar(80)", "darsteller longtext",
+                           "regie varchar(80)", "musik varchar(80)", "genre varchar(40)",
+                           "datum varchar(12)", "cover varchar(255)", "laufzeit varchar(10)",
+                           "dvdtyp varchar(50)", "mastering varchar(25)", "bildtyp varchar(10)",
+                           "bildformat varchar(25)", "beschreibung longtext", "buch varchar(100)",
+                           "produzent varchar(100)", "visuelle_effekte varchar(100)",
+                           "kostueme varchar(100)", "fsk varchar(10)", "cover_thumb image",
+                           "wertung integer", "verliehen varchar(4)", "verliehen_an varchar(50)",
+                           "verliehen_datum varchar(10)", "verliehen_kommentar varchar(100)",
+                           "originaltitel varchar(80)", "ean varchar(12)", "kommentar longtext",
+                           "region varchar(1)", "dvdextras longtext", "preis double",
+                           "visiblenr integer", "eingabedatum date", "medienanzahl integer",
+                           "uploaddone varchar(1)"};
         QTest::newRow("sprachen") << "sprachen"
-                                  << QStringList{"nummer integer", "sprache varchar(25)",
-                                                 "tonformat varchar(25)"};
-        QTest::newRow("untertitel")
-            << "untertitel"
+            << QStringList{"nummer integer", "sprache varchar(25)", "tonformat varchar(25)"};
+        QTest::newRow("untertitel") << "untertitel"
             << QStringList{"nummer integer", "sprache varchar(25)", "attribute varchar(25)"};
-        QTest::newRow("favoriten")
-            << "favoriten" << QStringList{"FormularNummer varchar(2)", "Nummer integer",
-                                          "Name varchar(50)",          "Pfad varchar(255)",
-                                          "Symbol varchar(50)",        "Reserviert1 varchar(50)",
-                                          "Reserviert2 varchar(50)"};
-        QTest::newRow("prg") << "prg" << QStringList{"XPos integer",       "YPos integer",
-                                                     "Width integer",      "Height integer",
-                                                     "FullScreen integer", "Form2X integer",
-                                                     "Form2Y integer",     "Form3X integer",
-                                                     "Form3Y integer",     "Form4X integer",
-                                                     "Form4Y integer"};
+        QTest::newRow("favoriten") << "favoriten"
+            << QStringList{"FormularNummer varchar(2)", "Nummer integer", "Name varchar(50)",
+                           "Pfad varchar(255)", "Symbol varchar(50)", "Reserviert1 varchar(50)",
+                           "Reserviert2 varchar(50)"};
+        QTest::newRow("prg") << "prg"
+            << QStringList{"XPos integer", "YPos integer", "Width integer", "Height integer",
+                           "FullScreen integer", "Form2X integer", "Form2Y integer",
+                           "Form3X integer", "Form3Y integer", "Form4X integer", "Form4Y integer"};
         QTest::newRow("verleih") << "verleih"
-                                 << QStringList{"Nummer integer", "Verliehen_An varchar(50)",
-                                                "Verleihdatum varchar(12)",
-                                                "Bemerkungen varchar(50)"};
-        QTest::newRow("wunschliste")
-            << "wunschliste" << QStringList{"nummer integer",        "titel varchar(80)",
-                                            "preis double",          "releasedatum varchar(10)",
-                                            "kauflink varchar(255)", "internetlink varchar(255)"};
+            << QStringList{"Nummer integer", "Verliehen_An varchar(50)", "Verleihdatum varchar(12)",
+                           "Bemerkungen varchar(50)"};
+        QTest::newRow("wunschliste") << "wunschliste"
+            << QStringList{"nummer integer", "titel varchar(80)", "preis double",
+                           "releasedatum varchar(10)", "kauflink varchar(255)",
+                           "internetlink varchar(255)"};
     }
     void emptyCatalog()
     {
@@ -100,8 +72,8 @@ class TestCatalogSchema : public QObject
         db.setPath(path);
         db.connect();
         CatalogSchema::createEmptyCatalog(db);
-        QCOMPARE(db.tableNames(), (QStringList{"haupt", "sprachen", "untertitel", "favoriten",
-                                               "prg", "verleih", "wunschliste"}));
+        QCOMPARE(db.tableNames(),
+                 (QStringList{"haupt", "sprachen", "untertitel", "favoriten", "prg", "verleih", "wunschliste"}));
         QCOMPARE(describe(db, table), columns);
     }
 
@@ -140,8 +112,7 @@ class TestCatalogSchema : public QObject
             names << g.text(QStringLiteral("genre_name"));
         QCOMPARE(names.size(), 39);
         QStringList sorted = korvel::entry::DomainLists::defaultGenres();
-        QCOMPARE(QSet<QString>(names.begin(), names.end()),
-                 QSet<QString>(sorted.begin(), sorted.end()));
+        QCOMPARE(QSet<QString>(names.begin(), names.end()), QSet<QString>(sorted.begin(), sorted.end()));
         QCOMPARE(names.first(), QStringLiteral("Abenteuer"));
         QCOMPARE(names.last(), QStringLiteral("Zeichentrick"));
     }

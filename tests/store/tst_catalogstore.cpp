@@ -17,7 +17,7 @@ class TestCatalogStore : public QObject
 {
     Q_OBJECT
 
-  private:
+private:
     QTemporaryDir m_dir;
     std::unique_ptr<CatalogStore> m_store;
     QString m_path;
@@ -42,7 +42,7 @@ class TestCatalogStore : public QObject
         return out;
     }
 
-  private slots:
+private slots:
     void init()
     {
         m_path = m_dir.filePath(QStringLiteral("t%1.mdb").arg(QTest::currentTestFunction()));
@@ -126,16 +126,11 @@ class TestCatalogStore : public QObject
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("searched");
         QTest::addColumn<bool>("found");
-        QTest::newRow("umlaut case") << "Müller"
-                                     << "MÜLLER" << true;
-        QTest::newRow("ascii case") << "Matrix"
-                                    << "matrix" << true;
-        QTest::newRow("accent counts for equality") << "Müller"
-                                                    << "Muller" << false;
-        QTest::newRow("sharp s") << "Straße"
-                                 << "STRASSE" << false;
-        QTest::newRow("different word") << "Matrix"
-                                        << "Matrix 2" << false;
+        QTest::newRow("umlaut case") << "Müller" << "MÜLLER" << true;
+        QTest::newRow("ascii case") << "Matrix" << "matrix" << true;
+        QTest::newRow("accent counts for equality") << "Müller" << "Muller" << false;
+        QTest::newRow("sharp s") << "Straße" << "STRASSE" << false;
+        QTest::newRow("different word") << "Matrix" << "Matrix 2" << false;
     }
     void germanCaseInsensitiveEquality()
     {
@@ -150,19 +145,18 @@ class TestCatalogStore : public QObject
 
     void germanOrder()
     {
-        const QStringList titles{QStringLiteral("Zorro"),    QStringLiteral("Äpfel"),
+        const QStringList titles{QStringLiteral("Zorro"), QStringLiteral("Äpfel"),
                                  QStringLiteral("Apfelmus"), QStringLiteral("apfel"),
-                                 QStringLiteral("Öl"),       QStringLiteral("Ofen"),
+                                 QStringLiteral("Öl"), QStringLiteral("Ofen"),
                                  QStringLiteral("Bär")};
         for (int i = 0; i < titles.size(); ++i)
             insertEntry(i + 1, titles[i]);
-        const QStringList expected{QStringLiteral("apfel"),    QStringLiteral("Äpfel"),
+        const QStringList expected{QStringLiteral("apfel"), QStringLiteral("Äpfel"),
                                    QStringLiteral("Apfelmus"), QStringLiteral("Bär"),
-                                   QStringLiteral("Ofen"),     QStringLiteral("Öl"),
+                                   QStringLiteral("Ofen"), QStringLiteral("Öl"),
                                    QStringLiteral("Zorro")};
-        QCOMPARE(
-            titlesOf({QStringLiteral("select *from haupt "), QStringLiteral("order by titel")}),
-            expected);
+        QCOMPARE(titlesOf({QStringLiteral("select *from haupt "), QStringLiteral("order by titel")}),
+                 expected);
         QStringList reversed = expected;
         std::reverse(reversed.begin(), reversed.end());
         QCOMPARE(titlesOf({QStringLiteral("select *from haupt"),
@@ -172,12 +166,9 @@ class TestCatalogStore : public QObject
 
     void trimAsSortKey()
     {
-        insertEntry(1, QStringLiteral("B"),
-                    {{QStringLiteral("darsteller"), QStringLiteral("   Zeta")}});
-        insertEntry(2, QStringLiteral("A"),
-                    {{QStringLiteral("darsteller"), QStringLiteral("Alpha")}});
-        insertEntry(3, QStringLiteral("C"),
-                    {{QStringLiteral("darsteller"), QStringLiteral("  beta")}});
+        insertEntry(1, QStringLiteral("B"), {{QStringLiteral("darsteller"), QStringLiteral("   Zeta")}});
+        insertEntry(2, QStringLiteral("A"), {{QStringLiteral("darsteller"), QStringLiteral("Alpha")}});
+        insertEntry(3, QStringLiteral("C"), {{QStringLiteral("darsteller"), QStringLiteral("  beta")}});
         QCOMPARE(titlesOf({QStringLiteral("select *from haupt"),
                            QStringLiteral("order by trim(Darsteller), titel")}),
                  (QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("B")}));
@@ -205,9 +196,8 @@ class TestCatalogStore : public QObject
         h.first();
         QCOMPARE(h.integer(QStringLiteral("nummer")), 1);
         h.close();
-        QCOMPARE(
-            titlesOf({QStringLiteral("select *from haupt"), QStringLiteral("order by nummer")}),
-            (QStringList{QStringLiteral("T1"), QStringLiteral("T3"), QStringLiteral("T4")}));
+        QCOMPARE(titlesOf({QStringLiteral("select *from haupt"), QStringLiteral("order by nummer")}),
+                 (QStringList{QStringLiteral("T1"), QStringLiteral("T3"), QStringLiteral("T4")}));
     }
 
     void valuesOfEveryKind()
@@ -258,20 +248,17 @@ class TestCatalogStore : public QObject
     void alterColumnKeepsData()
     {
         CatalogDatabase& db = m_store->database();
-        insertEntry(1, QStringLiteral("Erster"),
-                    {{QStringLiteral("darsteller"), QStringLiteral("A, B")},
-                     {QStringLiteral("visiblenr"), 12}});
+        insertEntry(1, QStringLiteral("Erster"), {{QStringLiteral("darsteller"), QStringLiteral("A, B")},
+                                                  {QStringLiteral("visiblenr"), 12}});
         insertEntry(2, QStringLiteral("Zweiter mit langem Titel"));
         db.execute(QStringLiteral("ALTER TABLE haupt ALTER COLUMN titel memo"));
-        db.execute(
-            QStringLiteral("alter table haupt\r\nalter column\r\nvisiblenr\r\nvarchar(10)\r\n"));
+        db.execute(QStringLiteral("alter table haupt\r\nalter column\r\nvisiblenr\r\nvarchar(10)\r\n"));
         db.execute(QStringLiteral("ALTER TABLE haupt ALTER COLUMN visiblenr integer"));
         db.execute(QStringLiteral("ALTER TABLE haupt ALTER COLUMN titel varchar(7)"));
         const auto cols = db.columns(QStringLiteral("haupt"));
         QCOMPARE(cols[1].name, QStringLiteral("titel")); // column order kept
         QCOMPARE(cols[1].type.width, 7);
-        BorrowedQuery q(m_store->haupt(),
-                        {QStringLiteral("select *from haupt"), QStringLiteral("order by nummer")});
+        BorrowedQuery q(m_store->haupt(), {QStringLiteral("select *from haupt"), QStringLiteral("order by nummer")});
         QCOMPARE(q->text(QStringLiteral("titel")), QStringLiteral("Erster"));
         QCOMPARE(q->text(QStringLiteral("darsteller")), QStringLiteral("A, B"));
         QCOMPARE(q->integer(QStringLiteral("visiblenr")), 12);
@@ -285,8 +272,7 @@ class TestCatalogStore : public QObject
         {
             Transaction t(db);
             insertEntry(1, QStringLiteral("Halb"));
-            db.execute(
-                QStringLiteral("insert into sprachen (nummer, sprache) values (1, 'Deutsch')"));
+            db.execute(QStringLiteral("insert into sprachen (nummer, sprache) values (1, 'Deutsch')"));
             // no commit: as if the program failed here
         }
         QCOMPARE(titlesOf({QStringLiteral("select *from haupt")}), QStringList());
@@ -295,8 +281,7 @@ class TestCatalogStore : public QObject
             insertEntry(2, QStringLiteral("Ganz"));
             t.commit();
         }
-        QCOMPARE(titlesOf({QStringLiteral("select *from haupt")}),
-                 QStringList{QStringLiteral("Ganz")});
+        QCOMPARE(titlesOf({QStringLiteral("select *from haupt")}), QStringList{QStringLiteral("Ganz")});
     }
 
     void borrowedQueryPutsTheListQueryBack()
@@ -313,13 +298,12 @@ class TestCatalogStore : public QObject
     void errors()
     {
         CatalogStore notConnected;
-        QVERIFY_THROWS_EXCEPTION(
-            StoreError, notConnected.database().execute(QStringLiteral("delete from haupt")));
+        QVERIFY_THROWS_EXCEPTION(StoreError, notConnected.database().execute(QStringLiteral("delete from haupt")));
         QVERIFY_THROWS_EXCEPTION(StoreError, notConnected.haupt().open());
-        QVERIFY_THROWS_EXCEPTION(
-            StoreError, m_store->database().execute(QStringLiteral("select nonsense from")));
-        QVERIFY_THROWS_EXCEPTION(StoreError, m_store->database().execute(QStringLiteral(
-                                                 "ALTER TABLE haupt ALTER COLUMN nix memo")));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 m_store->database().execute(QStringLiteral("select nonsense from")));
+        QVERIFY_THROWS_EXCEPTION(StoreError, m_store->database().execute(
+                                                 QStringLiteral("ALTER TABLE haupt ALTER COLUMN nix memo")));
         try {
             m_store->database().execute(QStringLiteral("delete from nosuchtable"));
             QFAIL("no error");
@@ -335,8 +319,7 @@ class TestCatalogStore : public QObject
         QTest::newRow("missing file") << QByteArray() << false;
         QTest::newRow("empty file") << QByteArray() << true;
         QTest::newRow("text file") << QByteArray("Dies ist keine Datenbank.\r\n") << true;
-        QTest::newRow("damaged header")
-            << QByteArray("SQLite format 3\0garbagegarbage", 31) << true;
+        QTest::newRow("damaged header") << QByteArray("SQLite format 3\0garbagegarbage", 31) << true;
     }
     void connectRefusesWhatIsNoCatalog()
     {
@@ -359,8 +342,7 @@ class TestCatalogStore : public QObject
     {
         Transaction t(m_store->database());
         for (int i = 1; i <= 200; ++i)
-            insertEntry(i, QStringLiteral("Titel %1").arg(i),
-                        {{QStringLiteral("beschreibung"), QString(2000, QLatin1Char('b'))}});
+            insertEntry(i, QStringLiteral("Titel %1").arg(i), {{QStringLiteral("beschreibung"), QString(2000, QLatin1Char('b'))}});
         m_store->database().execute(QStringLiteral("delete from haupt where nummer > 10"));
         t.commit();
         m_store->database().disconnect();
@@ -381,11 +363,9 @@ class TestCatalogStore : public QObject
         sqlite3* db = nullptr;
         QCOMPARE(sqlite3_open(m_path.toUtf8().constData(), &db), SQLITE_OK);
         sqlite3_stmt* st = nullptr;
-        QCOMPARE(sqlite3_prepare_v2(db, "select titel from haupt order by titel", -1, &st, nullptr),
-                 SQLITE_OK);
+        QCOMPARE(sqlite3_prepare_v2(db, "select titel from haupt order by titel", -1, &st, nullptr), SQLITE_OK);
         QCOMPARE(sqlite3_step(st), SQLITE_ROW);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))),
-                 QByteArray("A"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))), QByteArray("A"));
         sqlite3_finalize(st);
         sqlite3_close(db);
     }
