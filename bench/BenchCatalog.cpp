@@ -2,6 +2,8 @@
 
 #include "store/CatalogDatabase.h"
 #include "store/CatalogSchema.h"
+#include "store/CatalogStore.h"
+#include "store/SchemaUpgrade.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -38,12 +40,12 @@ void generateCatalog(const QString& path, int entries)
 {
     QFile::remove(path);
     store::CatalogDatabase::createEmptyFile(path);
-    store::CatalogDatabase db;
+    store::CatalogStore catalog;
+    store::CatalogDatabase& db = catalog.database();
     db.setPath(path);
     db.connect();
     store::CatalogSchema::createEmptyCatalog(db);
-    for (const QString& s : store::CatalogSchema::genreAndChannelStatements())
-        db.execute(s);
+    store::updateto16(catalog);
     QRandomGenerator r(42);
     store::Transaction t(db);
     sqlite3* h = db.handle();

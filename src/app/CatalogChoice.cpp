@@ -1,5 +1,7 @@
 #include "app/CatalogChoice.h"
 
+#include "store/CatalogFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,17 +31,7 @@ CatalogChoice chooseCatalog(const QString& databaseSetting, const QStringList& a
 
 void setCatalogWritable(const QString& path, bool writable)
 {
-    QFile f(path);
-    if (!f.exists())
-        return;
-    QFileDevice::Permissions p = f.permissions();
-    const QFileDevice::Permissions write =
-        QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    if (writable)
-        p |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
-    else
-        p &= ~write;
-    f.setPermissions(p);
+    store::setCatalogWritable(path, writable);
 }
 
 } // namespace korvel::app

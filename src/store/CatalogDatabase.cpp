@@ -13,6 +13,13 @@
 
 #include <sqlite3.h>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include <filesystem>
 #include <vector>
 
@@ -33,6 +40,29 @@ int collate(void*, int lenA, const void* a, int lenB, const void* b)
 QString sqliteMessage(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
 void bindParams(sqlite3* db, sqlite3_stmt* st, const QVariantMap& params);
+
+bool flushToDisk(const QString& path)
+{
+#ifdef Q_OS_WIN
+    if (QFileInfo(path).isDir())
+        return true; // a folder cannot be flushed there, and need not be
+    const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
+                                 GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    const bool ok = FlushFileBuffers(h) != 0;
+    CloseHandle(h);
+    return ok;
+#else
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+#endif
+}
 
 } // namespace
 
@@ -258,6 +288,9 @@ void CatalogDatabase::alterColumn(const QString& table, const QString& column, c
     if (!found)
         throw StoreError(
             QStringLiteral("Die Spalte %1 existiert nicht in der Tabelle %2.").arg(column, table));
+    for (const Column& c : cols)
+        if (c.name.compare(column, Qt::CaseInsensitive) == 0 && redeclareColumn(realTable, c.name, c.type, type))
+            return;
     const QString temp = realTable + QStringLiteral("__korvel_new");
     Transaction t(*this);
     exec(QStringLiteral("create table %1 (%2)").arg(quoteIdentifier(temp), defs.join(QStringLiteral(", "))));
@@ -267,6 +300,74 @@ void CatalogDatabase::alterColumn(const QString& table, const QString& column, c
     exec(QStringLiteral("drop table %1").arg(quoteIdentifier(realTable)));
     exec(QStringLiteral("alter table %1 rename to %2").arg(quoteIdentifier(temp), quoteIdentifier(realTable)));
     t.commit();
+}
+
+// A text column that becomes a wider text or a memo keeps every stored value as it is: only
+// its declaration changes, which spares copying every row of the table. Anything else, or a
+// table declaration of another form, goes through the rebuild.
+bool CatalogDatabase::redeclareColumn(const QString& table, const QString& column,
+                                      const ColumnType& from, const ColumnType& to)
+{
+    const bool textToText = from.isText() && to.isText();
+    const bool narrower = to.kind == ColumnType::ShortText
+                          && (from.kind == ColumnType::LongText || to.width < from.width);
+    if (!textToText || narrower)
+        return false;
+    sqlite3_stmt* st = nullptr;
+    QString sql;
+    QString declared;
+    if (sqlite3_prepare_v2(m_db, "select sql from sqlite_master where type='table' and name=?", -1,
+                           &st, nullptr) == SQLITE_OK) {
+        bindValue(st, 1, table);
+        if (sqlite3_step(st) == SQLITE_ROW)
+            sql = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        sqlite3_finalize(st);
+    }
+    const QByteArray info = QStringLiteral("pragma table_info(%1)").arg(quoteIdentifier(table)).toUtf8();
+    if (sqlite3_prepare_v2(m_db, info.constData(), -1, &st, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(st) == SQLITE_ROW)
+            if (QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1))) == column)
+                declared = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 2)));
+        sqlite3_finalize(st);
+    }
+    const QRegularExpression definition(QRegularExpression::escape(quoteIdentifier(column))
+                                        + QStringLiteral(R"(\s+)") + QRegularExpression::escape(declared)
+                                        + QStringLiteral(R"((?=\s*[,)]))"));
+    if (declared.isEmpty() || sql.count(definition) != 1)
+        return false;
+    sql.replace(definition, quoteIdentifier(column) + QLatin1Char(' ') + to.declaration());
+
+    const QList<Column> before = columns(table);
+    Transaction t(*this);
+    try {
+        int version = 0;
+        if (sqlite3_prepare_v2(m_db, "pragma schema_version", -1, &st, nullptr) == SQLITE_OK) {
+            if (sqlite3_step(st) == SQLITE_ROW)
+                version = sqlite3_column_int(st, 0);
+            sqlite3_finalize(st);
+        }
+        exec(QStringLiteral("pragma writable_schema=ON"));
+        execute(QStringLiteral("update sqlite_master set sql=:sql where type='table' and name=:name"),
+                {{QStringLiteral("sql"), sql}, {QStringLiteral("name"), table}});
+        exec(QStringLiteral("pragma schema_version=%1").arg(version + 1));
+        exec(QStringLiteral("pragma writable_schema=OFF"));
+        // the table must read back exactly as before but for the one type
+        const QList<Column> after = columns(table);
+        bool same = after.size() == before.size();
+        for (int i = 0; same && i < after.size(); ++i) {
+            const bool target = after[i].name == column;
+            same = after[i].name == before[i].name
+                   && after[i].type.declaration()
+                          == (target ? to.declaration() : before[i].type.declaration());
+        }
+        if (!same)
+            return false; // rolled back by t
+    } catch (const StoreError&) {
+        sqlite3_exec(m_db, "pragma writable_schema=OFF", nullptr, nullptr, nullptr);
+        return false;
+    }
+    t.commit();
+    return true;
 }
 
 void CatalogDatabase::compactFile(const QString& path)
@@ -303,6 +404,17 @@ void CatalogDatabase::compactFile(const QString& path)
         QFile::remove(tempPath);
         throw StoreError(msg);
     }
+    // The copy must be on the disk, with the catalog's permissions, before it takes the
+    // catalog's place: the engine does not flush what VACUUM INTO writes, and a rename over
+    // the catalog followed by a power failure would otherwise lose both.
+    if (!flushToDisk(tempPath)) {
+        QFile::remove(tempPath);
+        throw StoreError(QStringLiteral("Die bereinigte Kopie \"%1\" kann nicht geschrieben werden.")
+                             .arg(QDir::toNativeSeparators(tempPath)));
+    }
+    QFile::setPermissions(tempPath, QFile::permissions(path)
+                                        & ~(QFileDevice::ReadUser | QFileDevice::WriteUser
+                                            | QFileDevice::ExeUser));
     std::error_code ec;
     std::filesystem::rename(std::filesystem::path(tempPath.toStdU16String()),
                             std::filesystem::path(path.toStdU16String()), ec);
@@ -310,6 +422,7 @@ void CatalogDatabase::compactFile(const QString& path)
         QFile::remove(tempPath);
         throw StoreError(QString::fromStdString(ec.message()));
     }
+    flushToDisk(fi.absolutePath()); // the folder's new entry
 }
 
 void CatalogDatabase::createEmptyFile(const QString& path)

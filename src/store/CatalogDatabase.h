@@ -68,6 +68,8 @@ public:
 private:
     void addColumn(const QString& table, const QString& column, const ColumnType& type);
     void alterColumn(const QString& table, const QString& column, const ColumnType& type);
+    bool redeclareColumn(const QString& table, const QString& column, const ColumnType& from,
+                         const ColumnType& to);
     void exec(const QString& sql);
 
     QString m_path;

@@ -1,7 +1,8 @@
 #include "store/CatalogSchema.h"
 
-#include "entry/DomainLists.h"
 #include "store/CatalogDatabase.h"
+#include "store/CatalogStore.h"
+#include "store/SchemaUpgrade.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -63,17 +64,6 @@ void createEmptyCatalog(CatalogDatabase& db)
     t.commit();
 }
 
-QStringList genreAndChannelStatements()
-{
-    QStringList s;
-    s << QStringLiteral("ALTER TABLE sprachen ADD COLUMN kanaele varchar(12)");
-    s << QStringLiteral("CREATE TABLE genres");
-    s << QStringLiteral("ALTER TABLE genres ADD COLUMN genre_name varchar(40)");
-    for (const QString& name : entry::DomainLists::defaultGenres())
-        s << QStringLiteral("INSERT INTO genres (genre_name) VALUES ('%1')").arg(name);
-    return s;
-}
-
 void createDefaultCatalogFile(const QString& path)
 {
     if (QFileInfo::exists(path))
@@ -81,15 +71,17 @@ void createDefaultCatalogFile(const QString& path)
     const QString temp = path + QStringLiteral(".new");
     QFile::remove(temp);
     CatalogDatabase::createEmptyFile(temp);
-    {
-        CatalogDatabase db;
-        db.setPath(temp);
-        db.connect();
-        Transaction t(db);
-        createEmptyCatalog(db);
-        for (const QString& statement : genreAndChannelStatements())
-            db.execute(statement);
+    try {
+        CatalogStore store;
+        store.database().setPath(temp);
+        store.database().connect();
+        Transaction t(store.database());
+        createEmptyCatalog(store.database());
+        updateto16(store);
         t.commit();
+    } catch (...) {
+        QFile::remove(temp);
+        throw;
     }
     // only a complete catalog ever carries the real name
     if (!QFile::rename(temp, path))

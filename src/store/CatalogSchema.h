@@ -14,10 +14,8 @@ namespace CatalogSchema {
 QStringList emptyCatalogStatements();
 void createEmptyCatalog(CatalogDatabase& db);
 
-// The statements that add the genre list with its default names and the channel column.
-QStringList genreAndChannelStatements();
-
-// A new file at path, ready for a new user: the empty catalog plus genre list and channels.
+// A new file at path, ready for a new user: the empty catalog brought up to date by the
+// schema upgrade (genre list and channels).
 // Does nothing when a file exists there.
 void createDefaultCatalogFile(const QString& path);
 

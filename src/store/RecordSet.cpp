@@ -190,6 +190,11 @@ void RecordSet::open()
 
 void RecordSet::close()
 {
+    if (m_write) {
+        sqlite3_finalize(m_write);
+        m_write = nullptr;
+        m_writeSql.clear();
+    }
     if (m_stmt) {
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
@@ -477,14 +482,21 @@ void RecordSet::post()
                   .arg(quoteIdentifier(m_table), cols.join(QLatin1Char(',')),
                        QStringList(cols.size(), QStringLiteral("?")).join(QLatin1Char(',')));
     }
-    sqlite3_stmt* st = nullptr;
-    const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(m_db.handle(), utf8.constData(), int(utf8.size()), &st, nullptr) != SQLITE_OK)
-        m_db.throwError(sql);
+    if (!m_write || sql != m_writeSql) {
+        sqlite3_finalize(m_write);
+        m_write = nullptr;
+        m_writeSql.clear();
+        const QByteArray utf8 = sql.toUtf8();
+        if (sqlite3_prepare_v2(m_db.handle(), utf8.constData(), int(utf8.size()), &m_write, nullptr)
+            != SQLITE_OK)
+            m_db.throwError(sql);
+        m_writeSql = sql;
+    }
     for (int i = 0; i < values.size(); ++i)
-        bindValue(st, i + 1, values[i]);
-    const int rc = sqlite3_step(st);
-    sqlite3_finalize(st);
+        bindValue(m_write, i + 1, values[i]);
+    const int rc = sqlite3_step(m_write);
+    sqlite3_reset(m_write);
+    sqlite3_clear_bindings(m_write);
     if (rc != SQLITE_DONE)
         m_db.throwError(sql);
     if (m_mode == Mode::Edit)

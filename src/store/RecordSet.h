@@ -118,6 +118,11 @@ private:
     QVector<QVariant> m_buffer;
     QVector<bool> m_changed;
     std::optional<QVector<QVariant>> m_overlay; // the current record as posted
+
+    // The last write statement, kept prepared while the query is open: loops that change
+    // the same fields of many records prepare it once.
+    sqlite3_stmt* m_write = nullptr;
+    QString m_writeSql;
 };
 
 // Runs a query on a shared component and puts the component's own query back afterwards,

@@ -19,15 +19,9 @@ class TempCatalog
     TempCatalog()
     {
         m_path = m_dir.filePath(QStringLiteral("movies.mdb"));
-        store::CatalogDatabase::createEmptyFile(m_path);
+        store::CatalogSchema::createDefaultCatalogFile(m_path);
         m_store.database().setPath(m_path);
         m_store.database().connect();
-        // one transaction: dozens of single statements would each wait for the disk
-        store::Transaction t(m_store.database());
-        store::CatalogSchema::createEmptyCatalog(m_store.database());
-        for (const QString& s : store::CatalogSchema::genreAndChannelStatements())
-            m_store.database().execute(s);
-        t.commit();
     }
 
     store::CatalogStore& store() { return m_store; }
