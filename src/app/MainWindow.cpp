@@ -221,9 +221,9 @@ void MainWindow::buildMenus()
     };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
-    entry(file, "LeereDatenbankerstellen1", QStringLiteral("Leere Datenbank erstellen"));
-    entry(file, "Datenbankwechseln1", QStringLiteral("Datenbank wechseln"));
-    entry(file, "Datenbanksichern1", QStringLiteral("Datenbank sichern"));
+    entry(file, "LeereDatenbankerstellen1", QStringLiteral("Leere Datenbank erstellen"), [this] { createCatalog(); });
+    entry(file, "Datenbankwechseln1", QStringLiteral("Datenbank wechseln"), [this] { switchCatalog(); });
+    entry(file, "Datenbanksichern1", QStringLiteral("Datenbank sichern"), [this] { backupCatalog(); });
     file->addSeparator();
     entry(file, "Programmbeenden1", QStringLiteral("Programm beenden"), [this] { close(); });
 
@@ -258,8 +258,8 @@ void MainWindow::buildMenus()
     m_extActorInfos->setObjectName(QStringLiteral("ErweiterteDarstellerInfos1"));
     m_extActorInfos->setCheckable(true);
     entry(moviedb, "ProxySetup1", QStringLiteral("Proxy-Setup"));
-    entry(options, "Datenbankaufrumen1", QStringLiteral("Datenbank aufräumen"));
-    entry(options, "Datenbankaktualisieren1", QStringLiteral("Datenbank aktualisieren"));
+    entry(options, "Datenbankaufrumen1", QStringLiteral("Datenbank aufräumen"), [this] { compactCatalog(); });
+    entry(options, "Datenbankaktualisieren1", QStringLiteral("Datenbank aktualisieren"), [this] { upgradeCatalog(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("?"));
     entry(help, "Homepage1", QStringLiteral("Homepage"), [this] { openAddress(kHomepage); });

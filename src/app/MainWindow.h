@@ -71,6 +71,12 @@ public:
     void deleteEntries();
     void editEntry();
     void updateEntryCount();
+    // The catalog file as a whole (menus "&Datei" and "Extras" > "Optionen").
+    void createCatalog();
+    void switchCatalog();
+    void backupCatalog();
+    void compactCatalog();
+    void upgradeCatalog();
     QLineEdit* searchBox() const { return m_search; }
     QString statusText(int panel) const;
     int statusPanelWidth(int panel) const;
@@ -103,6 +109,7 @@ private:
     void prepareListMenu();
     void sortByColumn(int column);
     void addDialogClosed(const QStringList& savedListQuery);
+    void showMessage(int kind, const QString& text);
 
     ui::AppContext& m_ctx;
     store::CatalogStore m_store;
