@@ -68,6 +68,8 @@ class tst_LookupService : public QObject
     void updateCheck();
     void proxyValuesFromSettings_data();
     void proxyValuesFromSettings();
+    void proxyCredentialsWhenBasicIsOn();
+    void proxyCredentialsOnlyWhenAskedWhileBasicIsOff();
 
   private:
     std::unique_ptr<LookupService> makeService(const QVariantMap& extra = {});
@@ -81,6 +83,7 @@ void tst_LookupService::init()
 {
     m_server = std::make_unique<TestHttpServer>();
     QVERIFY(m_server->port() != 0);
+    m_server->setHandler([](const RecordedRequest&) { return CannedResponse{200, "ok", {}, 0}; });
     m_settings.reset();
 }
 
@@ -516,6 +519,43 @@ void tst_LookupService::proxyValuesFromSettings()
     QCOMPARE(service->proxy().host, QStringLiteral("other"));
     QCOMPARE(service->proxy().port, 8080);
     QVERIFY(!service->proxy().basicAuth);
+}
+
+// The test server stands in for the proxy here: it sees what a proxy would be sent.
+void tst_LookupService::proxyCredentialsWhenBasicIsOn()
+{
+    auto service =
+        makeService({{LookupService::kProxyServer, QStringLiteral("127.0.0.1")},
+                     {LookupService::kProxyPort, QString::number(m_server->port())},
+                     {LookupService::kProxyUsername, CredentialCipher::encrypt("knut")},
+                     {LookupService::kProxyPassword, CredentialCipher::encrypt("Geh€im")}});
+    QCOMPARE(service->search_moviebase(QStringLiteral("x")), QStringLiteral("ok"));
+    QCOMPARE(m_server->requests().size(), 1);
+    const RecordedRequest& r = m_server->requests().first();
+    QVERIFY2(r.target.startsWith("http://127.0.0.1:"), r.target.constData());
+    QCOMPARE(r.header("Proxy-Authorization"), "Basic " + QByteArray("knut:Geh\x80im").toBase64());
+}
+
+void tst_LookupService::proxyCredentialsOnlyWhenAskedWhileBasicIsOff()
+{
+    auto service = makeService();
+    service->setBasicAuth(false);
+    service->setProxyHost(QStringLiteral("127.0.0.1"));
+    service->setProxyPort(m_server->port());
+    service->setProxyUser(QStringLiteral("knut"));
+    service->setProxyPassword(QStringLiteral("pw"));
+    m_server->setHandler([](const RecordedRequest& r) {
+        if (!r.hasHeader("Proxy-Authorization"))
+            return CannedResponse{407, "", {"Proxy-Authenticate: Basic realm=\"p\""}, 0};
+        return CannedResponse{200, "ok", {}, 0};
+    });
+    QCOMPARE(service->search_moviebase(QStringLiteral("x")), QStringLiteral("ok"));
+    QVERIFY(!service->error());
+    QCOMPARE(m_server->requests().size(), 2);
+    QVERIFY(!m_server->requests()[0].hasHeader("Proxy-Authorization"));
+    QCOMPARE(m_server->requests()[1].header("Proxy-Authorization"),
+             "Basic " + QByteArray("knut:pw").toBase64());
+    QCOMPARE(m_server->requests()[1].body, QByteArray("titel=x"));
 }
 
 QTEST_GUILESS_MAIN(tst_LookupService)
