@@ -5,6 +5,7 @@
 #include "entry/DomainLists.h"
 #include "export/CoverThumbnail.h"
 #include "export/ExportError.h"
+#include "store/CatalogDatabase.h"
 #include "store/CatalogStore.h"
 #include "store/RecordSet.h"
 
@@ -241,7 +242,7 @@ void TemplateEngine::buildKeyIndex()
 void TemplateEngine::openEntry()
 {
     m_haupt.bind(QStringLiteral("row"), m_rowOfKey.value(m_keys[m_current], -1));
-    m_haupt.open();
+    m_haupt.requery();
     if (m_columns.isEmpty())
         for (const QString& name : m_haupt.columnNames())
             m_columns.insert(name.toLower(), m_haupt.fieldIndex(name));
@@ -277,7 +278,19 @@ void run_template_export(store::CatalogStore& store, const QList<qint64>& entryK
             throw ExportError(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.")
                                   .arg(QDir::toNativeSeparators(templatePath)));
         TemplateEngine engine(haupt, entryKeys, QFileInfo(targetPath).absolutePath(), progress);
-        const QStringList out = engine.expand(lines);
+        QStringList out;
+        {
+            // One read transaction for all entries spares the file locking per entry. It only
+            // reads, so it is released (never rolled back) whatever happens.
+            store::Transaction reading(store.database());
+            try {
+                out = engine.expand(lines);
+            } catch (...) {
+                reading.commit();
+                throw;
+            }
+            reading.commit();
+        }
         if (!Cp1252::writeLines(targetPath, out))
             throw ExportError(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.")
                                   .arg(QDir::toNativeSeparators(targetPath)));

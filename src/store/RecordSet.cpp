@@ -38,9 +38,18 @@ RecordSet::~RecordSet()
     m_db.detach(this);
 }
 
-void RecordSet::setSql(const QStringList& lines) { m_sql = lines; }
-void RecordSet::clearSql() { m_sql.clear(); }
-void RecordSet::addSql(const QString& line) { m_sql << line; }
+void RecordSet::setSql(const QStringList& lines)
+{
+    m_sql = lines;
+}
+void RecordSet::clearSql()
+{
+    m_sql.clear();
+}
+void RecordSet::addSql(const QString& line)
+{
+    m_sql << line;
+}
 
 void RecordSet::setSqlLine(int index, const QString& line)
 {
@@ -57,7 +66,10 @@ QString RecordSet::sqlText() const
     return text;
 }
 
-void RecordSet::bind(const QString& name, const QVariant& value) { m_params[name] = value; }
+void RecordSet::bind(const QString& name, const QVariant& value)
+{
+    m_params[name] = value;
+}
 
 QString RecordSet::translatedSql() const
 {
@@ -72,7 +84,8 @@ QString RecordSet::translatedSql() const
         static const QRegularExpression joins(QStringLiteral(R"(\bjoin\b|^\s*,)"),
                                               QRegularExpression::CaseInsensitiveOption);
         if (!rest.contains(joins))
-            return QStringLiteral("select rowid as %1, * from %2%3").arg(kRowId, m.captured(1), rest);
+            return QStringLiteral("select rowid as %1, * from %2%3")
+                .arg(kRowId, m.captured(1), rest);
     }
     return text;
 }
@@ -84,10 +97,12 @@ void RecordSet::open()
         throw StoreError(QStringLiteral("Keine Verbindung zur Datenbank."));
     const QByteArray sql = translatedSql().toUtf8();
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(m_db.handle(), sql.constData(), int(sql.size()), &st, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(m_db.handle(), sql.constData(), int(sql.size()), &st, nullptr) !=
+        SQLITE_OK)
         m_db.throwError(sqlText());
     bindAll(st, m_params);
     m_stmt = st;
+    m_preparedText = sqlText();
     m_names.clear();
     m_types.clear();
     const int n = sqlite3_column_count(st);
@@ -106,6 +121,19 @@ void RecordSet::open()
     m_count = -1;
     m_mode = Mode::Browse;
     m_overlay.reset();
+    step();
+}
+
+void RecordSet::requery()
+{
+    if (!m_stmt || m_preparedText != sqlText()) {
+        open();
+        return;
+    }
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+    bindAll(m_stmt, m_params);
+    m_count = -1;
     step();
 }
 
@@ -172,7 +200,10 @@ void RecordSet::last()
     }
 }
 
-bool RecordSet::atEnd() const { return !m_stmt || m_atEnd; }
+bool RecordSet::atEnd() const
+{
+    return !m_stmt || m_atEnd;
+}
 
 int RecordSet::recordCount()
 {
@@ -180,9 +211,11 @@ int RecordSet::recordCount()
     if (m_count >= 0)
         return m_count;
     QString inner = sqlText();
-    const QByteArray sql = (QStringLiteral("select count(*) from (") + inner + QStringLiteral(")")).toUtf8();
+    const QByteArray sql =
+        (QStringLiteral("select count(*) from (") + inner + QStringLiteral(")")).toUtf8();
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(m_db.handle(), sql.constData(), int(sql.size()), &st, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(m_db.handle(), sql.constData(), int(sql.size()), &st, nullptr) !=
+        SQLITE_OK)
         m_db.throwError(inner);
     bindAll(st, m_params);
     m_count = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : 0;
@@ -260,8 +293,9 @@ QString RecordSet::text(int index) const
         // fast path for the common case: a text column read straight from the engine
         const int type = sqlite3_column_type(m_stmt, index);
         if (type == SQLITE_TEXT && m_types[index].kind != ColumnType::Date)
-            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index)),
-                                     sqlite3_column_bytes(m_stmt, index));
+            return QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index)),
+                sqlite3_column_bytes(m_stmt, index));
         if (type == SQLITE_NULL)
             return {};
         if (type == SQLITE_INTEGER)
@@ -270,7 +304,10 @@ QString RecordSet::text(int index) const
     return textOf(index, current(index));
 }
 
-QString RecordSet::text(const QString& column) const { return text(fieldIndex(column)); }
+QString RecordSet::text(const QString& column) const
+{
+    return text(fieldIndex(column));
+}
 
 qint64 RecordSet::integer(const QString& column) const
 {
@@ -317,7 +354,8 @@ void RecordSet::append()
 {
     requireOpen();
     if (m_table.isEmpty())
-        throw StoreError(QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
+        throw StoreError(
+            QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
     m_buffer = QVector<QVariant>(m_names.size());
     m_changed = QVector<bool>(m_names.size(), false);
     m_mode = Mode::Append;
@@ -327,7 +365,8 @@ void RecordSet::edit()
 {
     requireCurrent();
     if (m_table.isEmpty())
-        throw StoreError(QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
+        throw StoreError(
+            QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
     m_buffer.resize(m_names.size());
     for (int i = 0; i < m_names.size(); ++i)
         m_buffer[i] = current(i);
@@ -352,15 +391,30 @@ void RecordSet::setField(const QString& column, QVariant value)
     m_changed[i] = true;
 }
 
-void RecordSet::setText(const QString& column, const QString& text) { setField(column, text); }
-void RecordSet::setInteger(const QString& column, qint64 value) { setField(column, value); }
-void RecordSet::setNumber(const QString& column, double value) { setField(column, value); }
+void RecordSet::setText(const QString& column, const QString& text)
+{
+    setField(column, text);
+}
+void RecordSet::setInteger(const QString& column, qint64 value)
+{
+    setField(column, value);
+}
+void RecordSet::setNumber(const QString& column, double value)
+{
+    setField(column, value);
+}
 void RecordSet::setDate(const QString& column, const QDateTime& value)
 {
     setField(column, value.isValid() ? QVariant(dateToStored(value)) : QVariant());
 }
-void RecordSet::setValue(const QString& column, const QVariant& value) { setField(column, value); }
-void RecordSet::setNull(const QString& column) { setField(column, QVariant()); }
+void RecordSet::setValue(const QString& column, const QVariant& value)
+{
+    setField(column, value);
+}
+void RecordSet::setNull(const QString& column)
+{
+    setField(column, QVariant());
+}
 
 void RecordSet::writePicture(const QString& column, const QByteArray& bytes)
 {
@@ -400,7 +454,8 @@ void RecordSet::post()
     }
     sqlite3_stmt* st = nullptr;
     const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(m_db.handle(), utf8.constData(), int(utf8.size()), &st, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(m_db.handle(), utf8.constData(), int(utf8.size()), &st, nullptr) !=
+        SQLITE_OK)
         m_db.throwError(sql);
     for (int i = 0; i < values.size(); ++i)
         bindValue(st, i + 1, values[i]);
@@ -414,13 +469,17 @@ void RecordSet::post()
     m_count = -1;
 }
 
-void RecordSet::cancel() { m_mode = Mode::Browse; }
+void RecordSet::cancel()
+{
+    m_mode = Mode::Browse;
+}
 
 void RecordSet::remove()
 {
     requireCurrent();
     if (m_table.isEmpty())
-        throw StoreError(QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
+        throw StoreError(
+            QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
     const QVariant rowid = current(0);
     m_db.execute(QStringLiteral("delete from %1 where rowid=:id").arg(quoteIdentifier(m_table)),
                  {{QStringLiteral("id"), rowid}});

@@ -24,7 +24,7 @@ class CatalogDatabase;
 // ever spliced into the text.
 class RecordSet
 {
-public:
+  public:
     RecordSet(CatalogDatabase& db, const QString& name, const QStringList& designSql = {});
     ~RecordSet();
     RecordSet(const RecordSet&) = delete;
@@ -47,6 +47,9 @@ public:
 
     // Runs the select and stands on the first record (atEnd() at once when there is none).
     void open();
+    // The same as open(), but keeps the prepared statement when the SQL text is unchanged and
+    // only the bound values differ: for running one query for many keys.
+    void requery();
     void close();
     bool isOpen() const { return m_stmt != nullptr; }
 
@@ -57,7 +60,7 @@ public:
     int recordCount();
 
     // Fields of the current record by column name, without regard to case.
-    QString text(const QString& column) const; // NULL reads as ""
+    QString text(const QString& column) const;   // NULL reads as ""
     qint64 integer(const QString& column) const; // NULL reads as 0
     double number(const QString& column) const;
     QDateTime date(const QString& column) const;
@@ -91,8 +94,13 @@ public:
 
     int execute(const QString& sql, const QVariantMap& params = {});
 
-private:
-    enum class Mode { Browse, Edit, Append };
+  private:
+    enum class Mode
+    {
+        Browse,
+        Edit,
+        Append
+    };
     void requireOpen() const;
     void requireCurrent() const;
     void step();
@@ -107,8 +115,9 @@ private:
     QVariantMap m_params;
 
     sqlite3_stmt* m_stmt = nullptr;
-    QString m_table; // set when the query is updatable
-    int m_first = 0; // first visible column (1 when the row id leads)
+    QString m_preparedText; // the SQL text m_stmt was prepared from
+    QString m_table;        // set when the query is updatable
+    int m_first = 0;        // first visible column (1 when the row id leads)
     QStringList m_names;
     QVector<ColumnType> m_types;
     bool m_atEnd = true;
@@ -124,13 +133,13 @@ private:
 // so that e.g. the movie list's query survives a one-entry lookup.
 class BorrowedQuery
 {
-public:
+  public:
     BorrowedQuery(RecordSet& rs, const QStringList& sql, const QVariantMap& params = {});
     ~BorrowedQuery();
     RecordSet& operator*() const { return m_rs; }
     RecordSet* operator->() const { return &m_rs; }
 
-private:
+  private:
     RecordSet& m_rs;
     QStringList m_savedSql;
     QVariantMap m_savedParams;
