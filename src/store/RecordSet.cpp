@@ -38,18 +38,9 @@ RecordSet::~RecordSet()
     m_db.detach(this);
 }
 
-void RecordSet::setSql(const QStringList& lines)
-{
-    m_sql = lines;
-}
-void RecordSet::clearSql()
-{
-    m_sql.clear();
-}
-void RecordSet::addSql(const QString& line)
-{
-    m_sql << line;
-}
+void RecordSet::setSql(const QStringList& lines) { m_sql = lines; }
+void RecordSet::clearSql() { m_sql.clear(); }
+void RecordSet::addSql(const QString& line) { m_sql << line; }
 
 void RecordSet::setSqlLine(int index, const QString& line)
 {
@@ -66,10 +57,7 @@ QString RecordSet::sqlText() const
     return text;
 }
 
-void RecordSet::bind(const QString& name, const QVariant& value)
-{
-    m_params[name] = value;
-}
+void RecordSet::bind(const QString& name, const QVariant& value) { m_params[name] = value; }
 
 QString RecordSet::translatedSql() const
 {
@@ -84,8 +72,7 @@ QString RecordSet::translatedSql() const
         static const QRegularExpression joins(QStringLiteral(R"(\bjoin\b|^\s*,)"),
                                               QRegularExpression::CaseInsensitiveOption);
         if (!rest.contains(joins))
-            return QStringLiteral("select rowid as %1, * from %2%3")
-                .arg(kRowId, m.captured(1), rest);
+            return QStringLiteral("select rowid as %1, * from %2%3").arg(kRowId, m.captured(1), rest);
     }
     return text;
 }
@@ -97,8 +84,7 @@ void RecordSet::open()
         throw StoreError(QStringLiteral("Keine Verbindung zur Datenbank."));
     const QByteArray sql = translatedSql().toUtf8();
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(m_db.handle(), sql.constData(), int(sql.size()), &st, nullptr) !=
-        SQLITE_OK)
+    if (sqlite3_prepare_v2(m_db.handle(), sql.constData(), int(sql.size()), &st, nullptr) != SQLITE_OK)
         m_db.throwError(sqlText());
     bindAll(st, m_params);
     m_stmt = st;
@@ -200,10 +186,7 @@ void RecordSet::last()
     }
 }
 
-bool RecordSet::atEnd() const
-{
-    return !m_stmt || m_atEnd;
-}
+bool RecordSet::atEnd() const { return !m_stmt || m_atEnd; }
 
 int RecordSet::recordCount()
 {
@@ -211,11 +194,9 @@ int RecordSet::recordCount()
     if (m_count >= 0)
         return m_count;
     QString inner = sqlText();
-    const QByteArray sql =
-        (QStringLiteral("select count(*) from (") + inner + QStringLiteral(")")).toUtf8();
+    const QByteArray sql = (QStringLiteral("select count(*) from (") + inner + QStringLiteral(")")).toUtf8();
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(m_db.handle(), sql.constData(), int(sql.size()), &st, nullptr) !=
-        SQLITE_OK)
+    if (sqlite3_prepare_v2(m_db.handle(), sql.constData(), int(sql.size()), &st, nullptr) != SQLITE_OK)
         m_db.throwError(inner);
     bindAll(st, m_params);
     m_count = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : 0;
@@ -293,9 +274,8 @@ QString RecordSet::text(int index) const
         // fast path for the common case: a text column read straight from the engine
         const int type = sqlite3_column_type(m_stmt, index);
         if (type == SQLITE_TEXT && m_types[index].kind != ColumnType::Date)
-            return QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index)),
-                sqlite3_column_bytes(m_stmt, index));
+            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index)),
+                                     sqlite3_column_bytes(m_stmt, index));
         if (type == SQLITE_NULL)
             return {};
         if (type == SQLITE_INTEGER)
@@ -304,10 +284,7 @@ QString RecordSet::text(int index) const
     return textOf(index, current(index));
 }
 
-QString RecordSet::text(const QString& column) const
-{
-    return text(fieldIndex(column));
-}
+QString RecordSet::text(const QString& column) const { return text(fieldIndex(column)); }
 
 qint64 RecordSet::integer(const QString& column) const
 {
@@ -354,8 +331,7 @@ void RecordSet::append()
 {
     requireOpen();
     if (m_table.isEmpty())
-        throw StoreError(
-            QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
+        throw StoreError(QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
     m_buffer = QVector<QVariant>(m_names.size());
     m_changed = QVector<bool>(m_names.size(), false);
     m_mode = Mode::Append;
@@ -365,8 +341,7 @@ void RecordSet::edit()
 {
     requireCurrent();
     if (m_table.isEmpty())
-        throw StoreError(
-            QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
+        throw StoreError(QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
     m_buffer.resize(m_names.size());
     for (int i = 0; i < m_names.size(); ++i)
         m_buffer[i] = current(i);
@@ -391,30 +366,15 @@ void RecordSet::setField(const QString& column, QVariant value)
     m_changed[i] = true;
 }
 
-void RecordSet::setText(const QString& column, const QString& text)
-{
-    setField(column, text);
-}
-void RecordSet::setInteger(const QString& column, qint64 value)
-{
-    setField(column, value);
-}
-void RecordSet::setNumber(const QString& column, double value)
-{
-    setField(column, value);
-}
+void RecordSet::setText(const QString& column, const QString& text) { setField(column, text); }
+void RecordSet::setInteger(const QString& column, qint64 value) { setField(column, value); }
+void RecordSet::setNumber(const QString& column, double value) { setField(column, value); }
 void RecordSet::setDate(const QString& column, const QDateTime& value)
 {
     setField(column, value.isValid() ? QVariant(dateToStored(value)) : QVariant());
 }
-void RecordSet::setValue(const QString& column, const QVariant& value)
-{
-    setField(column, value);
-}
-void RecordSet::setNull(const QString& column)
-{
-    setField(column, QVariant());
-}
+void RecordSet::setValue(const QString& column, const QVariant& value) { setField(column, value); }
+void RecordSet::setNull(const QString& column) { setField(column, QVariant()); }
 
 void RecordSet::writePicture(const QString& column, const QByteArray& bytes)
 {
@@ -454,8 +414,7 @@ void RecordSet::post()
     }
     sqlite3_stmt* st = nullptr;
     const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(m_db.handle(), utf8.constData(), int(utf8.size()), &st, nullptr) !=
-        SQLITE_OK)
+    if (sqlite3_prepare_v2(m_db.handle(), utf8.constData(), int(utf8.size()), &st, nullptr) != SQLITE_OK)
         m_db.throwError(sql);
     for (int i = 0; i < values.size(); ++i)
         bindValue(st, i + 1, values[i]);
@@ -469,17 +428,13 @@ void RecordSet::post()
     m_count = -1;
 }
 
-void RecordSet::cancel()
-{
-    m_mode = Mode::Browse;
-}
+void RecordSet::cancel() { m_mode = Mode::Browse; }
 
 void RecordSet::remove()
 {
     requireCurrent();
     if (m_table.isEmpty())
-        throw StoreError(
-            QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
+        throw StoreError(QStringLiteral("Die Abfrage \"%1\" kann nicht geändert werden.").arg(m_name));
     const QVariant rowid = current(0);
     m_db.execute(QStringLiteral("delete from %1 where rowid=:id").arg(quoteIdentifier(m_table)),
                  {{QStringLiteral("id"), rowid}});

@@ -24,7 +24,7 @@ class CatalogDatabase;
 // ever spliced into the text.
 class RecordSet
 {
-  public:
+public:
     RecordSet(CatalogDatabase& db, const QString& name, const QStringList& designSql = {});
     ~RecordSet();
     RecordSet(const RecordSet&) = delete;
@@ -60,7 +60,7 @@ class RecordSet
     int recordCount();
 
     // Fields of the current record by column name, without regard to case.
-    QString text(const QString& column) const;   // NULL reads as ""
+    QString text(const QString& column) const; // NULL reads as ""
     qint64 integer(const QString& column) const; // NULL reads as 0
     double number(const QString& column) const;
     QDateTime date(const QString& column) const;
@@ -94,13 +94,8 @@ class RecordSet
 
     int execute(const QString& sql, const QVariantMap& params = {});
 
-  private:
-    enum class Mode
-    {
-        Browse,
-        Edit,
-        Append
-    };
+private:
+    enum class Mode { Browse, Edit, Append };
     void requireOpen() const;
     void requireCurrent() const;
     void step();
@@ -116,8 +111,8 @@ class RecordSet
 
     sqlite3_stmt* m_stmt = nullptr;
     QString m_preparedText; // the SQL text m_stmt was prepared from
-    QString m_table;        // set when the query is updatable
-    int m_first = 0;        // first visible column (1 when the row id leads)
+    QString m_table; // set when the query is updatable
+    int m_first = 0; // first visible column (1 when the row id leads)
     QStringList m_names;
     QVector<ColumnType> m_types;
     bool m_atEnd = true;
@@ -133,13 +128,13 @@ class RecordSet
 // so that e.g. the movie list's query survives a one-entry lookup.
 class BorrowedQuery
 {
-  public:
+public:
     BorrowedQuery(RecordSet& rs, const QStringList& sql, const QVariantMap& params = {});
     ~BorrowedQuery();
     RecordSet& operator*() const { return m_rs; }
     RecordSet* operator->() const { return &m_rs; }
 
-  private:
+private:
     RecordSet& m_rs;
     QStringList m_savedSql;
     QVariantMap m_savedParams;
