@@ -71,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString in = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString out = korvel::online::LookupProtocol::decode_entities(in);
-    if (out.contains(QLatin1String("&#")) || out.contains(QLatin1String("&amp;")) ||
-        out.contains(QLatin1String("&quot;")))
+    // "&#" may be left: "&amp;#65;" ends as "&#65;" because the numeric pass comes first.
+    if (out.contains(QLatin1String("&amp;")) || out.contains(QLatin1String("&quot;")))
         std::abort();
     if (size <= 2048 && out != slowDecode(in))
         std::abort();

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -96,7 +97,14 @@ void perform(Transfer* t)
 void globalInit()
 {
     static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    std::call_once(once, [] {
+        curl_global_init(CURL_GLOBAL_DEFAULT);
+#ifndef Q_OS_WIN
+        // Transfers run on worker threads with CURLOPT_NOSIGNAL, where curl leaves SIGPIPE
+        // alone: a server closing a TLS connection mid-write must not end the program.
+        std::signal(SIGPIPE, SIG_IGN);
+#endif
+    });
 }
 
 } // namespace
