@@ -12,10 +12,12 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -69,6 +71,7 @@ class tst_TemplateEngine : public QObject
     void codedFields();
     void loopWalksSelectionInListOrder();
     void missingEntryGivesEmptyFields();
+    void eventPumpRunsAfterEveryToken();
     void loopWithoutMoveNextEnds();
     void standardTemplateWithOddEntries();
     void exportWithoutEntries();
@@ -251,6 +254,41 @@ void tst_TemplateEngine::missingEntryGivesEmptyFields()
     const QStringList out = expand({9, 1}, {"%%WHILE NOT EOF%%[%%TITEL%%]%%THUMB%%%%MOVE NEXT%%"
                                             "%%END NOT EOF%%"});
     QCOMPARE(out, (QStringList{"[]9.jpg", "[Eins]1.jpg"}));
+}
+
+void tst_TemplateEngine::eventPumpRunsAfterEveryToken()
+{
+    addEntry(1, {{"titel", "Eins"}});
+    TemplateEngine engine(m_store->haupt(), {1}, m_dir->path());
+    int calls = 0;
+    engine.setEventPump([&] { ++calls; });
+    engine.expand({"kein Token", "%%TITEL%% %%GENRE%%", "50%% Rabatt"});
+    QCOMPARE(calls, 3);
+
+    // The default pump lets timers fire during a long expansion.
+    {
+        store::Transaction t(m_store->database());
+        for (int n = 2; n <= 200; ++n)
+            addEntry(n, {{"titel", QString::number(n)}});
+        t.commit();
+    }
+    QList<qint64> keys;
+    for (int n = 1; n <= 200; ++n)
+        keys << n;
+    QStringList lines{"%%WHILE NOT EOF%%"};
+    for (int i = 0; i < 500; ++i)
+        lines << "%%TITEL%% %%DAUER%% %%WERTUNG%%";
+    lines << "%%MOVE NEXT%%"
+          << "%%END NOT EOF%%";
+    bool fired = false;
+    QTimer::singleShot(1, this, [&] { fired = true; });
+    QElapsedTimer t;
+    t.start();
+    TemplateEngine pumping(m_store->haupt(), keys, m_dir->path());
+    pumping.expand(lines);
+    if (t.elapsed() < 30)
+        QSKIP("expansion too fast to see the pump here");
+    QVERIFY(fired);
 }
 
 void tst_TemplateEngine::loopWithoutMoveNextEnds()
