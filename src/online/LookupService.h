@@ -78,7 +78,9 @@ class LookupService
         int updateCheck = 7000;
     };
 
-    // Reads the proxy values and the service addresses once.
+    // Reads the proxy values and the service addresses once; the program passes its settings
+    // (organization "Quarndesk", application "DVD Korvel"). A proxy port of 0 with a host
+    // set leaves the port to curl (its default, or one written into the host text).
     explicit LookupService(QSettings& settings);
 
     // Error flag: cleared before each request, set when it failed.
