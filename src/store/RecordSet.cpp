@@ -167,6 +167,7 @@ void RecordSet::open()
         m_db.throwError(sqlText());
     bindAll(st, m_params);
     m_stmt = st;
+    m_preparedText = sqlText();
     m_names.clear();
     m_types.clear();
     const int n = sqlite3_column_count(st);
@@ -185,6 +186,19 @@ void RecordSet::open()
     m_count = -1;
     m_mode = Mode::Browse;
     m_overlay.reset();
+    step();
+}
+
+void RecordSet::requery()
+{
+    if (!m_stmt || m_preparedText != sqlText()) {
+        open();
+        return;
+    }
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+    bindAll(m_stmt, m_params);
+    m_count = -1;
     step();
 }
 

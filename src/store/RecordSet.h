@@ -47,6 +47,9 @@ public:
 
     // Runs the select and stands on the first record (atEnd() at once when there is none).
     void open();
+    // The same as open(), but keeps the prepared statement when the SQL text is unchanged and
+    // only the bound values differ: for running one query for many keys.
+    void requery();
     void close();
     bool isOpen() const { return m_stmt != nullptr; }
 
@@ -107,6 +110,7 @@ private:
     QVariantMap m_params;
 
     sqlite3_stmt* m_stmt = nullptr;
+    QString m_preparedText; // the SQL text m_stmt was prepared from
     QString m_table; // set when the query is updatable
     int m_first = 0; // first visible column (1 when the row id leads)
     QStringList m_names;
