@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     }
 
     const QString templates = dir.filePath(QStringLiteral("Templates"));
-    exports::StandardTemplates::install(templates);
+    exporting::StandardTemplates::install(templates);
     const QString page = QDir(templates).filePath(QStringLiteral("korv_standard.htm"));
     QStringList lines;
     Cp1252::readLines(page, lines);
@@ -91,9 +91,9 @@ int main(int argc, char** argv)
     QDir().mkpath(dir.filePath(QStringLiteral("out")));
 
     const double exportPlain =
-        bench::bestOf(3, [&] { exports::run_template_export(s, keys, page, target); });
+        bench::bestOf(3, [&] { exporting::run_template_export(s, keys, page, target); });
     const double exportThumbs =
-        bench::bestOf(1, [&] { exports::run_template_export(s, keys, thumbPage, target); });
+        bench::bestOf(1, [&] { exporting::run_template_export(s, keys, thumbPage, target); });
     const int written = QDir(dir.filePath(QStringLiteral("out"))).entryList({"*.jpg"}).size();
 
     out << QStringLiteral("standard template over %1 entries: %2 ms; plain sqlite3_step over the "

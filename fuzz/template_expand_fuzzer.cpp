@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             .split(QLatin1Char('\n'));
     if (lines.size() > 200)
         lines = lines.mid(0, 200);
-    korvel::exports::TemplateEngine engine(fixture.store.haupt(), {1, 2, 3, 7}, fixture.dir.path());
+    korvel::exporting::TemplateEngine engine(fixture.store.haupt(), {1, 2, 3, 7}, fixture.dir.path());
     engine.setEventPump({});
     const QStringList out = engine.expand(lines);
     if (out.size() < lines.size() || out.size() > lines.size() * 6)

@@ -10,6 +10,7 @@
 #include "entry/AddDialog.h"
 #include "entry/EditDialog.h"
 #include "entry/EntrySave.h"
+#include "online/LookupService.h"
 #include "ui/FileChooser.h"
 #include "ui/AppContext.h"
 #include "ui/Desktop.h"
@@ -73,6 +74,8 @@ MainWindow::MainWindow(ui::AppContext& context, const QStringList& arguments)
         m_lent.reload(m_store);
     });
     applyLayoutHeights();
+    // created once at start; it reads the proxy settings
+    m_lookup = std::make_unique<online::LookupService>(m_ctx.settings->raw());
     qApp->installEventFilter(this);
 }
 

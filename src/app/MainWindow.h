@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QComboBox;
 class QLabel;
@@ -22,6 +24,10 @@ class HoverLink;
 class TaskBox;
 class TaskPanel;
 } // namespace korvel::ui
+
+namespace korvel::online {
+class LookupService;
+}
 
 namespace korvel::entry {
 class AddDialog;
@@ -53,6 +59,7 @@ public:
 
     store::CatalogStore& store() { return m_store; }
     loans::LentSet& lentSet() { return m_lent; }
+    online::LookupService& lookupService() { return *m_lookup; }
     const StartupState& startupState() const { return m_state; }
     QString coverFolder() const { return m_state.coverFolder; }
 
@@ -116,6 +123,7 @@ private:
     loans::LentSet m_lent;
     StartupState m_state;
     store::EntryNumbers m_numbers;
+    std::unique_ptr<online::LookupService> m_lookup;
     bool m_filledOnce = false;
     QList<int> m_columnWidths;
 

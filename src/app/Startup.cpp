@@ -4,6 +4,7 @@
 #include "app/ColumnVocabulary.h"
 #include "app/ListQuery.h"
 #include "app/Settings.h"
+#include "export/StandardTemplates.h"
 #include "print/DefaultProfiles.h"
 #include "store/CatalogStore.h"
 #include "store/StoreError.h"
@@ -24,6 +25,8 @@ StartupState open(Settings& settings, store::CatalogStore& store, const QStringL
     StartupState state;
     Settings::migrateLegacyKey();
     print::DefaultProfiles::writeTo(profileFolder(programDir));
+    // the standard template set, where a user has not got it (never over a user's file)
+    exporting::StandardTemplates::install(QDir(programDir).filePath(QStringLiteral("Templates")));
 
     const CatalogChoice choice = chooseCatalog(settings.text(Settings::Database), arguments, programDir);
     state.catalogPath = choice.path;

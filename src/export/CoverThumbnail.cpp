@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QPainter>
 
-namespace korvel::exports::CoverThumbnail {
+namespace korvel::exporting::CoverThumbnail {
 
 QImage render(const QImage& cover)
 {
@@ -47,4 +47,4 @@ bool write(const QByteArray& storedPicture, const QString& path)
     return true;
 }
 
-} // namespace korvel::exports::CoverThumbnail
+} // namespace korvel::exporting::CoverThumbnail

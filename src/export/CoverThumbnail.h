@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QString>
 
-namespace korvel::exports {
+namespace korvel::exporting {
 
 // The cover pictures an HTML export writes next to its page: 217 x 144 pixels, the cover
 // scaled to 144 pixels height (or to the full width when it is wider) and centred on white.
@@ -23,4 +23,4 @@ QImage render(const QImage& cover);
 bool write(const QByteArray& storedPicture, const QString& path);
 
 } // namespace CoverThumbnail
-} // namespace korvel::exports
+} // namespace korvel::exporting

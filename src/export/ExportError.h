@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace korvel::exports {
+namespace korvel::exporting {
 
 // A file the export needs cannot be read or written; the message is ready to show.
 class ExportError : public std::runtime_error
@@ -20,4 +20,4 @@ class ExportError : public std::runtime_error
     QString m_message;
 };
 
-} // namespace korvel::exports
+} // namespace korvel::exporting

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-namespace korvel::exports::StandardTemplates {
+namespace korvel::exporting::StandardTemplates {
 
 namespace {
 
@@ -164,4 +164,4 @@ bool install(const QString& templatesFolder)
     return ok;
 }
 
-} // namespace korvel::exports::StandardTemplates
+} // namespace korvel::exporting::StandardTemplates

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace korvel::exports {
+namespace korvel::exporting {
 
 // The template set the program carries, "Korvel Standard Gray": its description file, page
 // and stylesheet.
@@ -16,4 +16,4 @@ QString descriptionFileName(); // "korv_standard.the"
 bool install(const QString& templatesFolder);
 
 } // namespace StandardTemplates
-} // namespace korvel::exports
+} // namespace korvel::exporting

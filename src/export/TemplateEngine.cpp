@@ -13,7 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace korvel::exports {
+namespace korvel::exporting {
 
 namespace {
 
@@ -305,4 +305,4 @@ void run_template_export(store::CatalogStore& store, const QList<qint64>& entryK
     restore();
 }
 
-} // namespace korvel::exports
+} // namespace korvel::exporting

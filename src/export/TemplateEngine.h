@@ -13,7 +13,7 @@ class CatalogStore;
 class RecordSet;
 } // namespace korvel::store
 
-namespace korvel::exports {
+namespace korvel::exporting {
 
 // The progress window of an export: shown when the entry loop starts, moved in percent of
 // the entries advanced, hidden when the entries have run out and at the end.
@@ -78,4 +78,4 @@ void run_template_export(store::CatalogStore& store, const QList<qint64>& entryK
                          const QString& templatePath, const QString& targetPath,
                          ExportProgress* progress = nullptr);
 
-} // namespace korvel::exports
+} // namespace korvel::exporting

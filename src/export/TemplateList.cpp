@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace korvel::exports::TemplateList {
+namespace korvel::exporting::TemplateList {
 
 namespace {
 const QString kHeader = QStringLiteral("[Template]");
@@ -95,4 +95,4 @@ bool writeDescription(const QString& path, const TemplateDescription& d)
     return Cp1252::writeLines(path, lines);
 }
 
-} // namespace korvel::exports::TemplateList
+} // namespace korvel::exporting::TemplateList

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace korvel::exports {
+namespace korvel::exporting {
 
 // One template the export dialog offers, as its description file (".the") names it.
 struct TemplateListRow
@@ -45,4 +45,4 @@ void copy_stylesheets(const QString& templatesFolder, const QString& description
 bool writeDescription(const QString& path, const TemplateDescription& description);
 
 } // namespace TemplateList
-} // namespace korvel::exports
+} // namespace korvel::exporting

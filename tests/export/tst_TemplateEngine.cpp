@@ -22,7 +22,7 @@
 #include <memory>
 
 using namespace korvel;
-using namespace korvel::exports;
+using namespace korvel::exporting;
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QTest>
 
 using namespace korvel;
-using namespace korvel::exports;
+using namespace korvel::exporting;
 
 class tst_TemplateList : public QObject
 {
