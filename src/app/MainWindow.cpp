@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 
 #include "app/ColumnVocabulary.h"
+#include "app/InfoPanelContent.h"
+#include "app/InfoPanelWidget.h"
 #include "app/ListMenu.h"
 #include "app/ListQuery.h"
 #include "app/MovieListModel.h"
@@ -112,6 +114,13 @@ void MainWindow::buildFrame()
         if (column > 0 && column <= m_columnWidths.size())
             m_columnWidths[column - 1] = size;
     });
+    connect(m_list, &MovieListView::showSelectedRequested, this, [this] { command([this] { showSelected(); }); });
+    connect(m_list, &MovieListView::focusLeft, this, [this] {
+        if (m_infoPanel->loanBoxOpen()) {
+            m_infoPanel->collapseLoanBox();
+            m_infoPanel->badge()->hide();
+        }
+    });
     connect(m_list, &MovieListView::deleteRequested, this, [this] { command([this] { deleteEntries(); }); });
     connect(m_list, &MovieListView::openRequested, this, [this](bool rowSelected) {
         // the detail window comes with its own issue; without a row the add dialog opens
@@ -134,6 +143,7 @@ void MainWindow::buildFrame()
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(8, 12, 12, 12);
     m_info = new ui::TaskBox(QStringLiteral("XPTask3"), QStringLiteral("Details"), right);
+    m_infoPanel = new InfoPanelWidget(m_info);
     rightLayout->addWidget(m_info);
     rightLayout->addStretch(1);
     row->addWidget(right);
@@ -159,9 +169,17 @@ void MainWindow::buildFrame()
     entry::EditDialog::Host host;
     host.selectedRows = [this] { return m_list->selectedRows(); };
     host.keyOfRow = [this](int row) { return m_listModel->keyOfRow(row); };
-    host.rowSaved = [this](int row, const QString&) { m_listModel->rebuildRow(row, m_store); };
-    host.rowShown = [](int) {};
-    host.infoPanelBusy = [] { return false; };
+    host.rowSaved = [this](int row, const QString&) {
+        m_listModel->rebuildRow(row, m_store);
+        rebuildInfoPanel(row);
+    };
+    host.rowShown = [this](int row) {
+        m_lastShownKey.reset();
+        const InfoPanelContent c = InfoPanel::load(m_store, m_listModel->keyOfRow(row), m_state.coverFolder);
+        m_infoPanel->showContent(c, false);
+        m_lastShownKey = m_listModel->keyOfRow(row);
+    };
+    host.infoPanelBusy = [this] { return m_infoBusy; };
     m_editDialog = new entry::EditDialog(m_ctx, m_store, m_numbers, this, std::move(host));
 }
 
@@ -345,6 +363,7 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::fillList()
 {
     ui::WaitCursor wait;
+    m_infoPanel->collapseLoanBox();
     m_list->setUpdatesEnabled(false);
     const QList<int> widths = m_columnWidths;
     m_listModel->setLentKeys(QSet<int>(m_lent.loans().keyBegin(), m_lent.loans().keyEnd()));
@@ -476,7 +495,55 @@ void MainWindow::deleteEntries()
     for (int key : keys)
         m_lent.remove(key); // a deleted entry's loan ends with it
     m_listModel->removeKeys(keys);
+    clearshortinfo();
     updateEntryCount();
+}
+
+void MainWindow::showSelected()
+{
+    if (m_infoPanel->loanBoxOpen()) {
+        m_infoPanel->collapseLoanBox();
+        m_infoPanel->badge()->hide();
+    }
+    if (m_list->altGr() || m_selectionGuard)
+        return;
+    const QList<int> rows = m_list->selectedRows();
+    const std::optional<int> key = rows.isEmpty() ? std::nullopt : std::optional<int>(m_listModel->keyOfRow(rows.first()));
+    if (m_lastShownKey && key == m_lastShownKey)
+        return;
+    if (rows.size() >= 2) {
+        m_list->setSelectionReaction(false); // the panel keeps the entry shown before
+        return;
+    }
+    m_selectionGuard = true;
+    struct Release
+    {
+        bool& guard;
+        ~Release() { guard = false; }
+    } release{m_selectionGuard};
+    m_status[0]->setText(MovieListModel::statusTextFor(m_listModel->rowCount()));
+    if (!key)
+        m_infoPanel->clear();
+    else
+        m_infoPanel->showContent(InfoPanel::load(m_store, *key, m_state.coverFolder), false);
+    m_lastShownKey = key;
+}
+
+void MainWindow::rebuildInfoPanel(int row)
+{
+    m_infoBusy = true;
+    struct Release
+    {
+        bool& busy;
+        ~Release() { busy = false; }
+    } release{m_infoBusy};
+    m_infoPanel->showContent(InfoPanel::load(m_store, m_listModel->keyOfRow(row), QString(), true), true);
+}
+
+void MainWindow::clearshortinfo()
+{
+    m_infoPanel->clear();
+    m_lastShownKey.reset();
 }
 
 bool MainWindow::discCheck() const { return m_discCheck->isChecked(); }
@@ -492,6 +559,7 @@ void MainWindow::applyLayoutHeights()
     m_favorites->setFixedHeight(std::max(0, h - 426));
     m_info->setFixedHeight(std::max(0, h - 107));
     m_quicklinks->setFixedHeight(std::max(0, h - 466));
+    m_infoPanel->setDescriptionBoxHeight(std::max(0, (h - 529) / 14 * 14));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

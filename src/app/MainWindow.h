@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -36,6 +37,7 @@ class EditDialog;
 
 namespace korvel::app {
 
+class InfoPanelWidget;
 class MovieListModel;
 class MovieListView;
 
@@ -78,6 +80,11 @@ public:
     void deleteEntries();
     void editEntry();
     void updateEntryCount();
+    // The info panel: the selected entry, the refresh after an edit, the empty panel.
+    void showSelected();
+    void rebuildInfoPanel(int row);
+    void clearshortinfo();
+    InfoPanelWidget* infoPanel() const { return m_infoPanel; }
     // The catalog file as a whole (menus "&Datei" and "Extras" > "Optionen").
     void createCatalog();
     void switchCatalog();
@@ -124,6 +131,9 @@ private:
     StartupState m_state;
     store::EntryNumbers m_numbers;
     std::unique_ptr<online::LookupService> m_lookup;
+    std::optional<int> m_lastShownKey; // the entry the info panel shows
+    bool m_selectionGuard = false;
+    bool m_infoBusy = false;
     bool m_filledOnce = false;
     QList<int> m_columnWidths;
 
@@ -131,6 +141,7 @@ private:
     ui::TaskBox* m_tasks = nullptr;     // XPTask1 "Aufgaben"
     ui::TaskBox* m_favorites = nullptr; // XPTask2 "Favoriten"
     ui::TaskBox* m_info = nullptr;      // XPTask3, the info panel's place
+    InfoPanelWidget* m_infoPanel = nullptr;
     QScrollArea* m_quicklinks = nullptr;
     QLineEdit* m_search = nullptr;
     QToolButton* m_clearSearch = nullptr;
