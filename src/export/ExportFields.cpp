@@ -1,5 +1,8 @@
 #include "export/ExportFields.h"
 
+#include "app/ColumnVocabulary.h"
+#include "entry/EntryRules.h"
+
 #include "entry/DomainLists.h"
 
 #include <QHash>
@@ -68,43 +71,16 @@ const QStringList& captionsAfterProfile()
 
 QString column(const QString& caption)
 {
-    static const QHash<QString, QString> map{
-        {QStringLiteral("Spieldauer"), QStringLiteral("laufzeit")},
-        {QStringLiteral("Drehbuch"), QStringLiteral("buch")},
-        {QStringLiteral("Kostüme"), QStringLiteral("kostueme")},
-        {QStringLiteral("Effekte"), QStringLiteral("visuelle_effekte")},
-        {QStringLiteral("Medientyp"), QStringLiteral("dvdtyp")},
-        {QStringLiteral("Nummer"), QStringLiteral("visiblenr")},
-        {QStringLiteral("Verliehen an"), QStringLiteral("verliehen_an")},
-        {QStringLiteral("Verleihdatum"), QStringLiteral("verliehen_datum")},
-        {QStringLiteral("Verleihkommentar"), QStringLiteral("verliehen_kommentar")},
-        {QStringLiteral("Inhaltsangabe"), QStringLiteral("beschreibung")},
-    };
-    return map.value(caption, caption);
+    // the same captions name the same columns as in the movie list
+    return app::ColumnVocabulary::getdbfieldname(caption);
 }
 
 bool isInteger(const QString& text, int* value)
 {
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == QLatin1Char(' '))
-        ++i;
-    const QStringView rest = QStringView(text).mid(i);
-    qsizetype digits = 0;
-    for (qsizetype k = 0; k < rest.size(); ++k) {
-        const QChar c = rest[k];
-        if (k == 0 && (c == QLatin1Char('+') || c == QLatin1Char('-')))
-            continue;
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-        ++digits;
-    }
-    if (digits == 0)
-        return false;
-    bool ok = false;
-    const int v = rest.toInt(&ok);
-    if (value)
-        *value = v;
-    return ok;
+    const std::optional<int> v = entry::EntryRules::toWholeNumber(text);
+    if (v && value)
+        *value = *v;
+    return v.has_value();
 }
 
 QString formatValue(const QString& caption, const QString& text)
