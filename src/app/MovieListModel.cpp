@@ -167,8 +167,6 @@ QVariant MovieListModel::headerData(int section, Qt::Orientation orientation, in
     switch (role) {
     case Qt::DisplayRole:
         return section == 0 ? m_keyCaption : m_captions[section - 1];
-    case Qt::SizeHintRole:
-        return QSize(columnWidth(section), 0);
     case Qt::TextAlignmentRole:
         return section == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter)
                             : int(ColumnVocabulary::columnAlignment(m_captions, section - 1) |

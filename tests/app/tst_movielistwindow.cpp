@@ -69,6 +69,8 @@ private slots:
     {
         auto w = start();
         QCOMPARE(w->movieModel()->rowCount(), 5);
+        QVERIFY(w->movieList()->header()->isVisible());
+        QVERIFY(w->movieList()->header()->height() > 10); // the captions can be read and clicked
         QCOMPARE(column(*w, QStringLiteral("Titel")),
                  (QStringList{"Alien", "Brazil", "Die Ärzte live", "Matrix", "Zorro"}));
         QCOMPARE(column(*w, QStringLiteral("Spieldauer")), (QStringList{"", "", "95 min.", "131 min.", "88 min."}));
