@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace korvel::app {
 
@@ -108,6 +109,25 @@ void MovieListView::selectionChanged(const QItemSelection& selected, const QItem
     QTreeView::selectionChanged(selected, deselected);
     if (m_selectionReaction)
         emit showSelectedRequested();
+}
+
+} // namespace korvel::app
+
+namespace korvel::app {
+
+// A report list with grid lines between its cells.
+void MovieListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QTreeView::drawRow(painter, option, index);
+    painter->save();
+    painter->setPen(QColor(220, 220, 220));
+    const QRect r = option.rect;
+    painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    for (int c = 1; c < header()->count(); ++c) {
+        const int x = header()->sectionViewportPosition(c) + header()->sectionSize(c) - 1;
+        painter->drawLine(x, r.top(), x, r.bottom());
+    }
+    painter->restore();
 }
 
 } // namespace korvel::app
