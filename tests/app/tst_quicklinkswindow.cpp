@@ -38,10 +38,11 @@ class TestQuicklinksWindow : public QObject
     QTemporaryDir m_files;
 
     // favoriten rows written before the main window opens the catalog
-    void addLinks(const QList<QStringList>& rows) // form number, key, name, target
+    void addLinks(const QList<QStringList>& rows,
+                  const QString& catalog = {}) // form number, key, name, target
     {
         store::CatalogDatabase db;
-        db.setPath(m_catalog);
+        db.setPath(catalog.isEmpty() ? m_catalog : catalog);
         db.connect();
         for (const QStringList& r : rows)
             db.execute(
@@ -316,6 +317,22 @@ class TestQuicklinksWindow : public QObject
         QCOMPARE(dialog->quicklinkScroll(), 0);
         QCOMPARE(tops(panel), (QList<int>{8, 32, 56}));
         dialog->close();
+    }
+
+    void catalogSwitchTakesItsLinks()
+    {
+        addLinks({{"0", "1", "Alt", "http://alt.de"}});
+        QTemporaryDir other;
+        const QString second = m_env->makeCatalog(QStringLiteral("zweite.mdb"), other.path());
+        addLinks({{"0", "1", "Neu", "http://neu.de"}, {"0", "2", "Noch", "http://noch.de"}},
+                 second);
+        start();
+        wheel(mainPanel(), -2);
+        m_env->files.answers.enqueue(second);
+        m_main->switchCatalog();
+        QCOMPARE(m_main->store().database().path(), second);
+        QCOMPARE(names(mainPanel()), (QStringList{"Neu", "Noch"}));
+        QCOMPARE(tops(mainPanel()), (QList<int>{8, 32}));
     }
 
     void menuEntryOpensTheDialogAndRebuilds()
