@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace korvel::app::Quicklinks {
 
@@ -77,6 +78,12 @@ LinkTarget classify(const QString& expandedTarget)
     const QFileInfo file(text);
     if (file.isFile() && file.isExecutable())
         return {LinkTarget::Kind::Program, text};
+    // A bare program name ("notepad") is looked for where the system looks for programs.
+    if (!file.exists() && !text.contains(QLatin1Char('/')) && !text.contains(QLatin1Char('\\'))) {
+        const QString found = QStandardPaths::findExecutable(text);
+        if (!found.isEmpty())
+            return {LinkTarget::Kind::Program, found};
+    }
     return {LinkTarget::Kind::File, text};
 }
 

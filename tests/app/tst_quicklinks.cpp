@@ -2,6 +2,7 @@
 #include "support/TempCatalog.h"
 
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -123,6 +124,13 @@ class TestQuicklinks : public QObject
         QCOMPARE(Quicklinks::classify(program).kind, LinkTarget::Kind::Program);
         QCOMPARE(Quicklinks::classify(document).kind, LinkTarget::Kind::File);
         QCOMPARE(Quicklinks::classify(dir.path()).kind, LinkTarget::Kind::File);
+        // a bare program name is found where the system finds programs
+        const QString sh = QStandardPaths::findExecutable(QStringLiteral("sh"));
+        QVERIFY(!sh.isEmpty());
+        QCOMPARE(Quicklinks::classify(QStringLiteral("sh")).kind, LinkTarget::Kind::Program);
+        QCOMPARE(Quicklinks::classify(QStringLiteral("sh")).text, sh);
+        QCOMPARE(Quicklinks::classify(QStringLiteral("gibt-es-nicht-42")).kind,
+                 LinkTarget::Kind::File);
 
         using P = Quicklinks::Picture;
         const auto picture = [](const QString& target) {

@@ -136,7 +136,7 @@ class TestQuicklinksWindow : public QObject
         addLinks({{"0", "1", "Zeta", "http://z.de"},
                   {"1", "2", "Suche", "http://s.de/%TITEL%"},
                   {"0", "3", "Alpha", "http://a.de"},
-                  {"2", "4", "Ändern", "http://e.de"},
+                  {"2", "4", "Ändern", "http://e.de/%TITEL%"},
                   {"0", "5", "Mitte", "/bin"},
                   {"1", "6", "Bilder", "http://b.de"}});
         start();
@@ -161,6 +161,9 @@ class TestQuicklinksWindow : public QObject
         select(0);
         m_main->editDialog()->openForRow(0, false);
         QCOMPARE(names(m_main->editDialog()->quicklinkPanel()), QStringList{"Ändern"});
+        m_main->editDialog()->form()->title()->setText(QStringLiteral("Alien 2"));
+        m_main->editDialog()->quicklinkPanel()->labels().value(0)->click();
+        QCOMPARE(m_env->desktop.urls, QList<QUrl>{QUrl("http://e.de/Alien 2")});
         m_env->boxes.answers.enqueue(ui::MessageBoxes::No);
         m_main->editDialog()->close();
     }
