@@ -7,11 +7,14 @@
 #include "app/ListQuery.h"
 #include "app/MovieListModel.h"
 #include "app/MovieListView.h"
+#include "app/QuicklinkPanel.h"
+#include "app/QuicklinksDialog.h"
 #include "app/Settings.h"
 #include "app/WindowGeometry.h"
 #include "entry/AddDialog.h"
 #include "entry/EditDialog.h"
 #include "entry/EntrySave.h"
+#include "entry/GenreListDialog.h"
 #include "online/LookupService.h"
 #include "ui/FileChooser.h"
 #include "ui/AppContext.h"
@@ -75,6 +78,7 @@ MainWindow::MainWindow(ui::AppContext& context, const QStringList& arguments)
         restoreGeometryRow();
         m_lent.reload(m_store);
     });
+    command([this] { m_quicklinkPanel->rebuild(); });
     applyLayoutHeights();
     // created once at start; it reads the proxy settings
     m_lookup = std::make_unique<online::LookupService>(m_ctx.settings->raw());
@@ -222,7 +226,10 @@ void MainWindow::buildTaskPanel()
     m_quicklinks->setObjectName(QStringLiteral("favoriten"));
     m_quicklinks->setFrameShape(QFrame::NoFrame);
     m_quicklinks->setWidgetResizable(true);
-    m_quicklinks->setWidget(new QWidget(m_quicklinks));
+    m_quicklinks->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_quicklinks->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_quicklinkPanel = new QuicklinkPanel(m_ctx, m_store, 0, [this] { return currentTitle(); }, true, m_quicklinks);
+    m_quicklinks->setWidget(m_quicklinkPanel);
     m_favorites->addWidget(m_quicklinks, 1);
     m_taskPanel->addStretch();
 }
@@ -259,7 +266,7 @@ void MainWindow::buildMenus()
     entry(loans, "bersicht1", QStringLiteral("Übersicht"));
 
     QMenu* favorites = menuBar()->addMenu(QStringLiteral("Favoriten"));
-    entry(favorites, "Quicklinksverwalten1", QStringLiteral("Quicklinks verwalten"));
+    entry(favorites, "Quicklinksverwalten1", QStringLiteral("Quicklinks verwalten"), [this] { manageQuicklinks(); });
 
     QMenu* wishlist = menuBar()->addMenu(QStringLiteral("Wunschliste"));
     entry(wishlist, "MeineDVDWunschliste1", QStringLiteral("Meine DVD Wunschliste"));
@@ -273,7 +280,7 @@ void MainWindow::buildMenus()
     m_discCheck->setCheckable(true);
     m_discCheck->setChecked(true);
     QMenu* defaults = options->addMenu(QStringLiteral("Vorgaben"));
-    entry(defaults, "Genres1", QStringLiteral("Genres"));
+    entry(defaults, "Genres1", QStringLiteral("Genres"), [this] { editGenres(); });
     QMenu* moviedb = options->addMenu(QStringLiteral("MovieDB"));
     m_extActorInfos = moviedb->addAction(QStringLiteral("Erweiterte Darsteller-Infos"));
     m_extActorInfos->setObjectName(QStringLiteral("ErweiterteDarstellerInfos1"));
@@ -637,6 +644,32 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Quicklinks and the genre list
+
+QString MainWindow::currentTitle() const
+{
+    const QList<int> rows = m_list->selectedRows();
+    const int column = m_listModel->getfieldpos(QStringLiteral("Titel"));
+    if (rows.isEmpty() || column < 0)
+        return {};
+    return m_listModel->cell(rows.first(), column);
+}
+
+void MainWindow::manageQuicklinks()
+{
+    QuicklinksDialog dialog(m_ctx, m_store, this);
+    dialog.move(geometry().center() - dialog.rect().center());
+    dialog.exec();
+    m_quicklinkPanel->rebuild();
+}
+
+void MainWindow::editGenres()
+{
+    entry::GenreListDialog dialog(m_ctx, m_store, this);
+    dialog.move(x() + 320, y() + 50);
+    dialog.exec();
 }
 
 } // namespace korvel::app

@@ -40,6 +40,7 @@ namespace korvel::app {
 class InfoPanelWidget;
 class MovieListModel;
 class MovieListView;
+class QuicklinkPanel;
 
 // The main window TForm1: menu, task panel, movie list, info panel column and status bar.
 // It owns the catalog store, the lent set and the start-up state.
@@ -101,6 +102,13 @@ public:
     bool discCheck() const;
     bool extendedActorInfos() const;
 
+    // Quicklinks and the genre list.
+    QuicklinkPanel* quicklinkPanel() const { return m_quicklinkPanel; }
+    void manageQuicklinks();
+    void editGenres();
+    // The "Titel" cell of the selected row; empty without a selected row or Titel column.
+    QString currentTitle() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -154,6 +162,7 @@ private:
     QLabel* m_status[3] = {};
     QAction* m_discCheck = nullptr;
     QAction* m_extActorInfos = nullptr;
+    QuicklinkPanel* m_quicklinkPanel = nullptr;
 };
 
 } // namespace korvel::app

@@ -4,6 +4,7 @@
 
 #include "app/MovieListModel.h"
 #include "app/MovieListView.h"
+#include "app/QuicklinkPanel.h"
 #include "app/Settings.h"
 #include "store/CatalogLifecycle.h"
 #include "ui/AppContext.h"
@@ -68,6 +69,7 @@ void MainWindow::switchCatalog()
     m_search->clear();
     fillList(); // the list query keeps its order clause: the sort survives the switch
     restoreGeometryRow();
+    m_quicklinkPanel->rebuild();
     applyLayoutHeights();
 }
 

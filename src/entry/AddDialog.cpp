@@ -54,6 +54,7 @@ void AddDialog::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     command([this] { loadGenres(); });
     resetQuicklinkScroll();
+    command([this] { rebuildQuicklinks(); });
     form()->number()->setText(QString::number(m_numbers.getnextfreenumber()));
     if (m_openingMode == 1)
         form()->mastering()->setCurrentIndex(0);

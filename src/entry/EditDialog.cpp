@@ -72,6 +72,7 @@ void EditDialog::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     command([this] { loadGenres(); });
     resetQuicklinkScroll();
+    command([this] { rebuildQuicklinks(); });
     command([this] { placeWindow(); });
     form()->showPage(0);
     form()->title()->setFocus();

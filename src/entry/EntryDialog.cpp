@@ -1,5 +1,6 @@
 #include "entry/EntryDialog.h"
 
+#include "app/QuicklinkPanel.h"
 #include "app/WindowGeometry.h"
 #include "entry/CommentEditor.h"
 #include "entry/EntryForm.h"
@@ -16,6 +17,7 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -95,6 +97,13 @@ EntryDialog::EntryDialog(ui::AppContext& context, store::CatalogStore& store, st
     m_quicklinkBox->setObjectName(QStringLiteral("favoriten"));
     m_quicklinkBox->setMinimumHeight(120);
     quicklinks->addWidget(m_quicklinkBox, 1);
+    // quicklinks of form number 1 (add) or 2 (edit); %TITEL% is the title field's text
+    auto* quicklinkLayout = new QVBoxLayout(m_quicklinkBox);
+    quicklinkLayout->setContentsMargins(0, 0, 0, 0);
+    m_quicklinkPanel = new app::QuicklinkPanel(
+        m_ctx, m_store, EntryForm::Variant(variant) == EntryForm::Variant::Add ? 1 : 2,
+        [this] { return m_form->title()->text(); }, false, m_quicklinkBox);
+    quicklinkLayout->addWidget(m_quicklinkPanel);
     m_panel->addStretch();
     row->addWidget(m_panel);
 
@@ -301,6 +310,12 @@ void EntryDialog::dropEvent(QDropEvent* event)
         command([&] { takeDroppedFile(urls.first().toLocalFile()); });
 }
 
+void EntryDialog::rebuildQuicklinks()
+{
+    m_quicklinkScroll = 0;
+    m_quicklinkPanel->rebuild();
+}
+
 bool EntryDialog::handleKey(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
@@ -346,6 +361,7 @@ bool EntryDialog::handleWheel(QObject* watched, QWheelEvent* event)
             m_quicklinkScroll += 2;
         else if (m_quicklinkScroll > 0)
             m_quicklinkScroll -= 2;
+        m_quicklinkPanel->setScrollOffset(m_quicklinkScroll);
         return true;
     }
     return false;

@@ -12,6 +12,10 @@ class CatalogStore;
 class EntryNumbers;
 } // namespace korvel::store
 
+namespace korvel::app {
+class QuicklinkPanel;
+}
+
 namespace korvel::ui {
 struct AppContext;
 class TaskBox;
@@ -46,6 +50,7 @@ public:
     EntryForm* form() const { return m_form; }
     void setNoticeDuration(int ms) { m_noticeMs = ms; }
     int quicklinkScroll() const { return m_quicklinkScroll; }
+    app::QuicklinkPanel* quicklinkPanel() const { return m_quicklinkPanel; }
 
     void lookup();
     void addAudioTrack();
@@ -90,6 +95,7 @@ protected:
     void savePosition();
     void showSavedNotice();
     void resetQuicklinkScroll() { m_quicklinkScroll = 0; }
+    void rebuildQuicklinks();
     CommentEditor* commentEditor() const { return m_commentEditor; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,6 +115,7 @@ private:
     CommentEditor* m_commentEditor;
     QWidget* m_quicklinkBox = nullptr;
     int m_quicklinkScroll = 0;
+    app::QuicklinkPanel* m_quicklinkPanel = nullptr;
     int m_noticeMs = 800;
 };
 
