@@ -160,6 +160,7 @@ void MainWindow::buildFrame()
     host.rowShown = [](int) {};
     host.infoPanelBusy = [] { return false; };
     m_editDialog = new entry::EditDialog(m_ctx, m_store, m_numbers, this, std::move(host));
+    buildSearchAndViewSetup();
 }
 
 void MainWindow::buildTaskPanel()
@@ -244,7 +245,7 @@ void MainWindow::buildMenus()
     entry(wishlist, "MeineDVDWunschliste1", QStringLiteral("Meine DVD Wunschliste"));
 
     QMenu* extras = menuBar()->addMenu(QStringLiteral("Extras"));
-    entry(extras, "Ansichteinrichten1", QStringLiteral("Ansicht einrichten"));
+    entry(extras, "Ansichteinrichten1", QStringLiteral("Ansicht einrichten"), [this] { openViewSetup(); });
     entry(extras, "NeuenCoverOrdnerfestlegen1", QStringLiteral("Neuen Cover-Ordner festlegen"));
     QMenu* options = extras->addMenu(QStringLiteral("Optionen"));
     m_discCheck = options->addAction(QStringLiteral("Discwacht"));

@@ -32,6 +32,8 @@ namespace korvel::app {
 
 class MovieListModel;
 class MovieListView;
+class SearchController;
+class ViewSetupDialog;
 
 // The main window TForm1: menu, task panel, movie list, info panel column and status bar.
 // It owns the catalog store, the lent set and the start-up state.
@@ -87,6 +89,11 @@ public:
     bool discCheck() const;
     bool extendedActorInfos() const;
 
+    // Quick search, type-ahead and the view setup ("Extras" > "Ansicht einrichten").
+    SearchController* searchController() const { return m_searchController; }
+    ViewSetupDialog* viewSetupDialog() const { return m_viewSetup; }
+    void openViewSetup();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -110,6 +117,10 @@ private:
     void sortByColumn(int column);
     void addDialogClosed(const QStringList& savedListQuery);
     void showMessage(int kind, const QString& text);
+    void buildSearchAndViewSetup();
+    // Info panel hooks used by the search: clearshortinfo, and closing the loan box.
+    void clearInfoPanel() {}
+    void collapseLoanBox() {}
 
     ui::AppContext& m_ctx;
     store::CatalogStore m_store;
@@ -135,6 +146,8 @@ private:
     QLabel* m_status[3] = {};
     QAction* m_discCheck = nullptr;
     QAction* m_extActorInfos = nullptr;
+    SearchController* m_searchController = nullptr;
+    ViewSetupDialog* m_viewSetup = nullptr;
 };
 
 } // namespace korvel::app
