@@ -77,7 +77,8 @@ int main(int argc, char** argv)
     // For comparison: a reload that read the catalog again, as a fill does, instead of
     // showing the rows of the last fill.
     const double refill = bench::bestOf(3, [&] { model.fill(s, numbers); });
-    out << QStringLiteral("reload by reading the catalog again (a fill): %1 ms\n").arg(refill, 0, 'f', 1);
+    out << QStringLiteral("reload by reading the catalog again (a fill): %1 ms\n")
+               .arg(refill, 0, 'f', 1);
     if (sink == 42)
         out << "";
     return 0;

@@ -193,7 +193,8 @@ void MainWindow::buildTaskPanel()
     search->addWidget(label);
     m_searchField = new QComboBox(search);
     m_searchField->setObjectName(QStringLiteral("ComboBox1"));
-    m_searchField->addItem(QStringLiteral("Alle"));
+    m_searchField->addItems({QStringLiteral("Alle"), QStringLiteral("Titel"), QStringLiteral("Darsteller"),
+                             QStringLiteral("Genre")}); // until the first fill
     search->addWidget(m_searchField);
 
     m_favorites = m_taskPanel->addBox(QStringLiteral("XPTask2"), QStringLiteral("Favoriten"));

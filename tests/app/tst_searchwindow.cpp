@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -270,6 +271,20 @@ class TestSearchWindow : public QObject
         QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
         QVERIFY(w->searchController()->typeAheadPrefix().isEmpty());
         QCOMPARE(selectedTitle(*w), QStringLiteral("Mathilde"));
+    }
+
+    void enterActsAsADoubleClick()
+    {
+        auto w = start();
+        MovieListView* list = w->movieList();
+        QSignalSpy open(list, &MovieListView::openRequested);
+        QTest::keyClicks(list, QStringLiteral("ter"));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(open.size(), 1);
+        QCOMPARE(open.at(0).at(0).toBool(), true);
+        // with AltGr held nothing opens
+        QTest::keyClick(list, Qt::Key_Return, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(open.size(), 1);
     }
 
     void typeAheadOnAnEmptyList()
