@@ -26,8 +26,7 @@ MovieListView::MovieListView(QWidget* parent) : QTreeView(parent)
     p.setColor(QPalette::Base, Qt::white);
     p.setColor(QPalette::Text, Qt::black);
     // the selection stays visible when the list loses the focus
-    p.setColor(QPalette::Inactive, QPalette::Highlight,
-               p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
     p.setColor(QPalette::Inactive, QPalette::HighlightedText,
                p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
@@ -36,10 +35,7 @@ MovieListView::MovieListView(QWidget* parent) : QTreeView(parent)
     setFont(f);
 }
 
-MovieListModel* MovieListView::movieModel() const
-{
-    return qobject_cast<MovieListModel*>(model());
-}
+MovieListModel* MovieListView::movieModel() const { return qobject_cast<MovieListModel*>(model()); }
 
 QList<int> MovieListView::selectedRows() const
 {
@@ -69,8 +65,7 @@ void MovieListView::keyPressEvent(QKeyEvent* event)
     m_selectionReaction = false;
     if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)
         return;
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        mods == Qt::NoModifier) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
         emit openRequested(currentRow() >= 0);
         return;
     }
@@ -113,8 +108,7 @@ void MovieListView::focusOutEvent(QFocusEvent* event)
     QTreeView::focusOutEvent(event);
 }
 
-void MovieListView::selectionChanged(const QItemSelection& selected,
-                                     const QItemSelection& deselected)
+void MovieListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
     QTreeView::selectionChanged(selected, deselected);
     if (m_selectionReaction)

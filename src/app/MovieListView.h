@@ -13,7 +13,7 @@ class MovieListView : public QTreeView
 {
     Q_OBJECT
 
-  public:
+public:
     explicit MovieListView(QWidget* parent = nullptr);
 
     MovieListModel* movieModel() const;
@@ -28,7 +28,7 @@ class MovieListView : public QTreeView
     bool altGr() const { return m_altGr; }
     void clearAltGr() { m_altGr = false; }
 
-  signals:
+signals:
     void deleteRequested();
     // Double-click or Enter: the detail window when a row is selected, else the add dialog.
     void openRequested(bool rowSelected);
@@ -38,18 +38,17 @@ class MovieListView : public QTreeView
     // A printable character typed into the list (the type-ahead decides what it means).
     void characterTyped(QChar character);
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void selectionChanged(const QItemSelection& selected,
-                          const QItemSelection& deselected) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     // The list's own type-ahead replaces the view's built-in keyboard search.
     void keyboardSearch(const QString&) override {}
 
-  private:
+private:
     bool m_selectionReaction = true;
     bool m_altGr = false;
 };
