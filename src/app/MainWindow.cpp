@@ -185,6 +185,7 @@ void MainWindow::buildFrame()
     };
     host.infoPanelBusy = [this] { return m_infoBusy; };
     m_editDialog = new entry::EditDialog(m_ctx, m_store, m_numbers, this, std::move(host));
+    buildSearchAndViewSetup();
 }
 
 void MainWindow::buildTaskPanel()
@@ -217,7 +218,8 @@ void MainWindow::buildTaskPanel()
     search->addWidget(label);
     m_searchField = new QComboBox(search);
     m_searchField->setObjectName(QStringLiteral("ComboBox1"));
-    m_searchField->addItem(QStringLiteral("Alle"));
+    m_searchField->addItems({QStringLiteral("Alle"), QStringLiteral("Titel"), QStringLiteral("Darsteller"),
+                             QStringLiteral("Genre")}); // until the first fill
     search->addWidget(m_searchField);
 
     m_favorites = m_taskPanel->addBox(QStringLiteral("XPTask2"), QStringLiteral("Favoriten"));
@@ -272,7 +274,7 @@ void MainWindow::buildMenus()
     entry(wishlist, "MeineDVDWunschliste1", QStringLiteral("Meine DVD Wunschliste"));
 
     QMenu* extras = menuBar()->addMenu(QStringLiteral("Extras"));
-    entry(extras, "Ansichteinrichten1", QStringLiteral("Ansicht einrichten"));
+    entry(extras, "Ansichteinrichten1", QStringLiteral("Ansicht einrichten"), [this] { openViewSetup(); });
     entry(extras, "NeuenCoverOrdnerfestlegen1", QStringLiteral("Neuen Cover-Ordner festlegen"));
     QMenu* options = extras->addMenu(QStringLiteral("Optionen"));
     m_discCheck = options->addAction(QStringLiteral("Discwacht"));

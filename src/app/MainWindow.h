@@ -41,6 +41,8 @@ class InfoPanelWidget;
 class MovieListModel;
 class MovieListView;
 class QuicklinkPanel;
+class SearchController;
+class ViewSetupDialog;
 
 // The main window TForm1: menu, task panel, movie list, info panel column and status bar.
 // It owns the catalog store, the lent set and the start-up state.
@@ -108,6 +110,10 @@ public:
     void editGenres();
     // The "Titel" cell of the selected row; empty without a selected row or Titel column.
     QString currentTitle() const;
+    // Quick search, type-ahead and the view setup ("Extras" > "Ansicht einrichten").
+    SearchController* searchController() const { return m_searchController; }
+    ViewSetupDialog* viewSetupDialog() const { return m_viewSetup; }
+    void openViewSetup();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -132,6 +138,7 @@ private:
     void sortByColumn(int column);
     void addDialogClosed(const QStringList& savedListQuery);
     void showMessage(int kind, const QString& text);
+    void buildSearchAndViewSetup();
 
     ui::AppContext& m_ctx;
     store::CatalogStore m_store;
@@ -163,6 +170,8 @@ private:
     QAction* m_discCheck = nullptr;
     QAction* m_extActorInfos = nullptr;
     QuicklinkPanel* m_quicklinkPanel = nullptr;
+    SearchController* m_searchController = nullptr;
+    ViewSetupDialog* m_viewSetup = nullptr;
 };
 
 } // namespace korvel::app

@@ -70,6 +70,11 @@ void MovieListView::keyPressEvent(QKeyEvent* event)
         emit openRequested(currentRow() >= 0);
         return;
     }
+    const QString text = event->text();
+    if (text.size() == 1 && text[0].isPrint()) {
+        emit characterTyped(text[0]);
+        return;
+    }
     QTreeView::keyPressEvent(event);
 }
 

@@ -35,6 +35,8 @@ signals:
     // The selected row should be shown in the info panel.
     void showSelectedRequested();
     void focusLeft();
+    // A printable character typed into the list (the type-ahead decides what it means).
+    void characterTyped(QChar character);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -44,6 +46,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The list's own type-ahead replaces the view's built-in keyboard search.
+    void keyboardSearch(const QString&) override {}
 
 private:
     bool m_selectionReaction = true;
