@@ -16,15 +16,15 @@ trap 'rm -rf "$work"' EXIT
 font=$(fc-match -f '%{file}' 'Liberation Sans')
 export VIDEO_FORMAT=PAL
 
-# video.mpg: standard seconds [audio spec ...] where a spec is codec:channels
+# video.mpg: standard seconds [audio stream ...] where a stream is codec:channels
 make_mpeg() {
     local out=$1 std=$2 secs=$3; shift 3
     local size rate
     if [ "$std" = pal ]; then size=720x576 rate=25; else size=720x480 rate=30000/1001; fi
     local args=(-f lavfi -i "testsrc=size=$size:rate=$rate:duration=$secs")
     local maps=(-map 0:v) codecs=() n=0
-    for spec in "$@"; do
-        local codec=${spec%:*} ch=${spec#*:}
+    for stream in "$@"; do
+        local codec=${stream%:*} ch=${stream#*:}
         local layout=stereo; [ "$ch" = 1 ] && layout=mono; [ "$ch" = 6 ] && layout=5.1
         args+=(-f lavfi -i "sine=frequency=$((440 + 110 * n)):sample_rate=48000:duration=$secs,aformat=channel_layouts=$layout")
         n=$((n + 1))
