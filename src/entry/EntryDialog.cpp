@@ -73,6 +73,9 @@ EntryDialog::EntryDialog(ui::AppContext& context, store::CatalogStore& store, st
 {
     setObjectName(QString::fromLatin1(names.objectName));
     setWindowTitle(names.title);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);

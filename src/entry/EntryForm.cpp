@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -270,7 +271,8 @@ QWidget* EntryForm::buildAudio()
     // the edit dialog's links 10 and 11 step through the entries
     auto* dedupe = new ui::HoverLink(m_variant == Variant::Add ? QStringLiteral("XPHoverLabel10")
                                                                : QStringLiteral("XPHoverLabel12"),
-                                     QStringLiteral("⧉"), box);
+                                     QString(), box);
+    dedupe->setPixmap(style()->standardIcon(QStyle::SP_DialogDiscardButton).pixmap(16, 16));
     dedupe->setToolTip(QStringLiteral("Mehrfacheinträge entfernen"));
     links->addWidget(dedupe);
     links->addStretch(1);
@@ -298,7 +300,8 @@ QWidget* EntryForm::buildSubtitles()
     links->addWidget(new ui::HoverLink(QStringLiteral("XPHoverLabel7"), QStringLiteral("Untertitel entfernen"), box));
     auto* dedupe = new ui::HoverLink(m_variant == Variant::Add ? QStringLiteral("XPHoverLabel11")
                                                                : QStringLiteral("XPHoverLabel13"),
-                                     QStringLiteral("⧉"), box);
+                                     QString(), box);
+    dedupe->setPixmap(style()->standardIcon(QStyle::SP_DialogDiscardButton).pixmap(16, 16));
     dedupe->setToolTip(QStringLiteral("Mehrfacheinträge entfernen"));
     links->addWidget(dedupe);
     links->addStretch(1);
