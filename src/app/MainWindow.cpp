@@ -1,10 +1,8 @@
 #include "app/MainWindow.h"
 
-#include "app/ColumnVocabulary.h"
 #include "app/InfoPanelContent.h"
 #include "app/InfoPanelWidget.h"
 #include "app/ListMenu.h"
-#include "app/ListQuery.h"
 #include "app/MovieListModel.h"
 #include "app/MovieListView.h"
 #include "app/QuicklinkPanel.h"
@@ -399,12 +397,9 @@ void MainWindow::fillList()
 
 void MainWindow::sortByColumn(int column)
 {
-    if (column < 1)
+    if (!m_listModel->setOrderForColumnClick(column, m_store))
         return;
     m_search->clear();
-    m_store.haupt().close();
-    const QString field = ColumnVocabulary::getdbfieldname(m_listModel->shownCaptions().value(column - 1));
-    m_store.haupt().setSqlLine(1, ListQuery::orderLineAfterClick(m_store.haupt().sql(), field));
     fillList();
 }
 

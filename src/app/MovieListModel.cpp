@@ -266,16 +266,22 @@ void MovieListModel::fill(store::CatalogStore& store, store::EntryNumbers& numbe
     emit statusTextChanged(m_statusText);
 }
 
-void MovieListModel::sortByColumnClick(int column, store::CatalogStore& store,
-                                       store::EntryNumbers& numbers)
+bool MovieListModel::setOrderForColumnClick(int column, store::CatalogStore& store) const
 {
     if (column < 1 || column > m_columns.size())
-        return;
+        return false;
     store::RecordSet& h = store.haupt();
     h.close();
     const QString field = ColumnVocabulary::getdbfieldname(m_captions[column - 1]);
     h.setSqlLine(1, ListQuery::orderLineAfterClick(h.sql(), field));
-    fill(store, numbers);
+    return true;
+}
+
+void MovieListModel::sortByColumnClick(int column, store::CatalogStore& store,
+                                       store::EntryNumbers& numbers)
+{
+    if (setOrderForColumnClick(column, store))
+        fill(store, numbers);
 }
 
 bool MovieListModel::rebuildRow(int row, store::CatalogStore& store)

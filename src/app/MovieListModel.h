@@ -73,8 +73,9 @@ class MovieListModel : public QAbstractTableModel
     // An engine error (e.g. a column that names no catalog column) leaves the list empty
     // and is passed on.
     void fill(store::CatalogStore& store, store::EntryNumbers& numbers);
-    // A click on the header of a shown column: the new order line, then a fill. The key
-    // column does not sort.
+    // A click on the header of a shown column: the new order line of the list query (false
+    // for the key column, which does not sort), then a fill.
+    bool setOrderForColumnClick(int column, store::CatalogStore& store) const;
     void sortByColumnClick(int column, store::CatalogStore& store, store::EntryNumbers& numbers);
     // Re-reads one row from the catalog after its entry was saved; false when the entry is
     // gone. The list query is left as it was.

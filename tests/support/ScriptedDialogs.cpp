@@ -2,6 +2,7 @@
 
 #include "store/CatalogSchema.h"
 #include "store/CatalogStore.h"
+#include "support/TempCatalog.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,25 +79,15 @@ void TestEnvironment::addEntry(const QString& catalogPath, const QVariantMap& co
     store::CatalogDatabase db;
     db.setPath(catalogPath);
     db.connect();
-    QStringList names, params;
-    QVariantMap values;
-    int i = 0;
-    for (auto it = columns.cbegin(); it != columns.cend(); ++it, ++i) {
-        names << it.key();
-        params << QStringLiteral(":p%1").arg(i);
-        values.insert(QStringLiteral("p%1").arg(i), it.value());
-    }
     store::Transaction t(db);
-    db.execute(QStringLiteral("insert into haupt (%1) values (%2)").arg(names.join(QLatin1Char(',')), params.join(QLatin1Char(','))),
-               values);
+    testsupport::insertRow(db, QStringLiteral("haupt"), columns);
     const QVariant key = columns.value(QStringLiteral("nummer"));
     for (const QStringList& a : audio)
-        db.execute(QStringLiteral("insert into sprachen (nummer, sprache, tonformat, kanaele) values (:n, :s, :f, :k)"),
-                   {{QStringLiteral("n"), key}, {QStringLiteral("s"), a.value(0)}, {QStringLiteral("f"), a.value(1)},
-                    {QStringLiteral("k"), a.value(2)}});
+        testsupport::insertRow(db, QStringLiteral("sprachen"),
+                               {{"nummer", key}, {"sprache", a.value(0)}, {"tonformat", a.value(1)}, {"kanaele", a.value(2)}});
     for (const QStringList& u : subtitles)
-        db.execute(QStringLiteral("insert into untertitel (nummer, sprache, attribute) values (:n, :s, :a)"),
-                   {{QStringLiteral("n"), key}, {QStringLiteral("s"), u.value(0)}, {QStringLiteral("a"), u.value(1)}});
+        testsupport::insertRow(db, QStringLiteral("untertitel"),
+                               {{"nummer", key}, {"sprache", u.value(0)}, {"attribute", u.value(1)}});
     t.commit();
 }
 

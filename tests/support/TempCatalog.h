@@ -13,6 +13,23 @@
 
 namespace korvel::testsupport {
 
+// Inserts one row into table with the given column values, bound as parameters.
+inline void insertRow(store::CatalogDatabase& db, const QString& table, const QVariantMap& values)
+{
+    QStringList cols, params;
+    QVariantMap bound;
+    int i = 0;
+    for (auto it = values.cbegin(); it != values.cend(); ++it, ++i) {
+        cols << it.key();
+        const QString p = QStringLiteral("p%1").arg(i);
+        params << QLatin1Char(':') + p;
+        bound.insert(p, it.value());
+    }
+    db.execute(QStringLiteral("insert into %1 (%2) values (%3)")
+                   .arg(table, cols.join(QLatin1Char(',')), params.join(QLatin1Char(','))),
+               bound);
+}
+
 class TempCatalog
 {
   public:
@@ -29,22 +46,7 @@ class TempCatalog
     QString path() const { return m_path; }
 
     // Inserts one row into table with the given column values.
-    void insert(const QString& table, const QVariantMap& values)
-    {
-        QStringList cols, params;
-        QVariantMap bound;
-        int i = 0;
-        for (auto it = values.cbegin(); it != values.cend(); ++it, ++i) {
-            cols << it.key();
-            const QString p = QStringLiteral("p%1").arg(i);
-            params << QLatin1Char(':') + p;
-            bound.insert(p, it.value());
-        }
-        m_store.database().execute(
-            QStringLiteral("insert into %1 (%2) values (%3)")
-                .arg(table, cols.join(QLatin1Char(',')), params.join(QLatin1Char(','))),
-            bound);
-    }
+    void insert(const QString& table, const QVariantMap& values) { insertRow(m_store.database(), table, values); }
 
     // A movie entry with key and visible number and whatever else the test names.
     void insertEntry(int nummer, int visiblenr, QVariantMap more = {})
